@@ -1,0 +1,29 @@
+#pragma once
+
+// Ids of the numbered string table. The numbers are the program's own and stay stable, so
+// translations and scripts can refer to them. Texts live in StringTable.cpp.
+namespace kavro::strings {
+
+inline constexpr int FileFilter = 1910;          // "Data File (*.IRD)|*.IRD|All files (*.*)|*.*||"
+inline constexpr int AllFilesFilter = 1911;      // "All files (*.*)|*.*||"
+inline constexpr int OpeningFile = 2080;         // "Opening file in progress..."
+inline constexpr int SavingFile = 2081;          // "Saving file in progress..."
+inline constexpr int UnsupportedFile = 2082;     // path of the file
+inline constexpr int WrongDataVersion = 2087;
+inline constexpr int Ready = 57345;
+
+// Capacity limits: a database beyond the receiver's fixed regions is refused.
+inline constexpr int TooManySatellites = 2300;   // limit
+inline constexpr int TooManyTransponders = 2301;
+inline constexpr int TooManyChannels = 2302;
+inline constexpr int TooManyGroups = 2303;
+inline constexpr int TooManyGroupMembers = 2304;
+
+// File errors (the platform's file-error report).
+inline constexpr int FailedToOpenDocument = 61440;
+inline constexpr int FileNotFound = 61441;       // path
+inline constexpr int FileAccessDenied = 61442;   // path
+inline constexpr int FailedToSaveDocument = 61443;
+inline constexpr int FileWriteError = 61444;     // path + reason
+
+}  // namespace kavro::strings

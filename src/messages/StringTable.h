@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kavro {
+
+// English text of a numbered string (Windows-1256 bytes); empty for an unknown id.
+std::string_view stringText(int id);
+
+// Fills the first "%s" or "%1" of `text` with `argument`.
+std::string formatText(std::string_view text, std::string_view argument);
+
+// Fills the first "%d" or "%1" of `text` with `value`.
+std::string formatText(std::string_view text, long long value);
+
+// The first-level field of a string-table entry ("status text\ntooltip" and similar).
+std::string_view stringField(int id, int index);
+
+}  // namespace kavro
