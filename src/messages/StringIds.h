@@ -19,6 +19,11 @@ inline constexpr int TooManyChannels = 2302;
 inline constexpr int TooManyGroups = 2303;
 inline constexpr int TooManyGroupMembers = 2304;
 
+// Find.
+inline constexpr int FindAllSatellites = 2700;    // "All Satellites"
+inline constexpr int FindAllTransponders = 2701;  // "All Transponders"
+inline constexpr int CannotFind = 2702;           // search text
+
 // File errors (the platform's file-error report).
 inline constexpr int FailedToOpenDocument = 61440;
 inline constexpr int FileNotFound = 61441;       // path
