@@ -19,6 +19,24 @@ inline constexpr int TooManyChannels = 2302;
 inline constexpr int TooManyGroups = 2303;
 inline constexpr int TooManyGroupMembers = 2304;
 
+// Receiver link: serial port, upload and download.
+inline constexpr int CannotOpenPort = 2500;      // port name
+inline constexpr int OutOfMemory = 2501;
+inline constexpr int CallCountdown = 2502;       // seconds remaining
+inline constexpr int UploadHeaderDone = 2503;
+inline constexpr int UploadDone = 2504;
+inline constexpr int UploadFailed = 2505;
+inline constexpr int CannotWriteToList = 2506;
+inline constexpr int ImageTooLong = 2507;        // announced image length
+inline constexpr int DownloadHeaderDone = 2508;
+inline constexpr int DownloadDone = 2509;
+inline constexpr int DownloadFailed = 2510;
+inline constexpr int CannotReadFromList = 2511;
+
+// Edit dialogs.
+inline constexpr int NewItemName = 2640;         // "New", the name an add dialog proposes
+inline constexpr int CryptedRenameQuestion = 2641;
+
 // Find.
 inline constexpr int FindAllSatellites = 2700;    // "All Satellites"
 inline constexpr int FindAllTransponders = 2701;  // "All Transponders"
@@ -30,5 +48,12 @@ inline constexpr int FileNotFound = 61441;       // path
 inline constexpr int FileAccessDenied = 61442;   // path
 inline constexpr int FailedToSaveDocument = 61443;
 inline constexpr int FileWriteError = 61444;     // path + reason
+
+// Dialog field validation (the framework's standard texts). Two-value texts take their
+// arguments joined with joinArguments (StringTable.h).
+inline constexpr int EnterInteger = 61712;
+inline constexpr int EnterIntegerBetween = 61714;    // minimum, maximum
+inline constexpr int EnterNoMoreCharacters = 61716;  // limit
+inline constexpr int EnterPositiveInteger = 61719;
 
 }  // namespace kavro::strings

@@ -27,6 +27,22 @@ constexpr std::pair<int, std::string_view> kStrings[] = {
     {TooManyChannels, "The receiver holds at most %d channels."},
     {TooManyGroups, "The receiver holds at most %d groups."},
     {TooManyGroupMembers, "A group holds at most %d channels."},
+    {CannotOpenPort, "Cannot open the port '%s'."},
+    {OutOfMemory, "Out of memory."},
+    {CallCountdown, "Remainder : %d Sec."},
+    {UploadHeaderDone, "Successful to Upload Header."},
+    {UploadDone, "Successful to Upload data."},
+    {UploadFailed, "Failed to Upload data.\nWant r\xE9" "essayer another time!"},
+    {CannotWriteToList, "Cannot write data to list."},
+    {ImageTooLong,
+     "The receiver announced an image of %d bytes, far more than a receiver database holds.\n"
+     "Nothing was received."},
+    {DownloadHeaderDone, "Successful to Download Header."},
+    {DownloadDone, "Successful to Download data."},
+    {DownloadFailed, "Failed to Download data.\nWant r\xE9" "essayer another time!"},
+    {CannotReadFromList, "Cannot read data from list."},
+    {NewItemName, "New"},
+    {CryptedRenameQuestion, "This channal is Crypted! are you sure to rename it?"},
     {FindAllSatellites, "All Satellites"},
     {FindAllTransponders, "All Transponders"},
     {CannotFind, "Cannot find '%s'"},
@@ -36,6 +52,10 @@ constexpr std::pair<int, std::string_view> kStrings[] = {
     {FileAccessDenied, "%1 cannot be accessed."},
     {FailedToSaveDocument, "Failed to save document."},
     {FileWriteError, "An error occurred while writing %1."},
+    {EnterInteger, "Please enter an integer."},
+    {EnterIntegerBetween, "Please enter an integer between %1 and %2."},
+    {EnterNoMoreCharacters, "Please enter no more than %1 characters."},
+    {EnterPositiveInteger, "Please enter a positive integer."},
 };
 
 constexpr bool sortedById() {
@@ -67,7 +87,30 @@ std::string_view stringText(int id) {
 }
 
 std::string formatText(std::string_view text, std::string_view argument) {
-    return replaceFirst(text, "%s", "%1", argument);
+    if (argument.find(kArgumentSeparator) == std::string_view::npos)
+        return replaceFirst(text, "%s", "%1", argument);
+    // Joined arguments fill "%1", "%2" ... in order.
+    std::string out(text);
+    char marker[3] = {'%', '1', 0};
+    for (std::size_t start = 0; marker[1] <= '9'; ++marker[1]) {
+        std::size_t end = argument.find(kArgumentSeparator, start);
+        std::string_view part = argument.substr(start, end == std::string_view::npos
+                                                            ? std::string_view::npos
+                                                            : end - start);
+        if (auto pos = out.find(marker); pos != std::string::npos) out.replace(pos, 2, part);
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    return out;
+}
+
+std::string joinArguments(std::initializer_list<std::string_view> arguments) {
+    std::string out;
+    for (std::string_view a : arguments) {
+        if (!out.empty() || &a != arguments.begin()) out += kArgumentSeparator;
+        out += a;
+    }
+    return out;
 }
 
 std::string formatText(std::string_view text, long long value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -8,8 +9,14 @@ namespace kavro {
 // English text of a numbered string (Windows-1256 bytes); empty for an unknown id.
 std::string_view stringText(int id);
 
-// Fills the first "%s" or "%1" of `text` with `argument`.
+// Fills the first "%s" or "%1" of `text` with `argument`; an argument made by joinArguments
+// fills "%1", "%2" ... in order instead.
 std::string formatText(std::string_view text, std::string_view argument);
+
+// Several arguments for one message of the single-argument message operations, e.g.
+// showMessage(EnterIntegerBetween, joinArguments({"0", "20"})).
+inline constexpr char kArgumentSeparator = '\x1F';
+std::string joinArguments(std::initializer_list<std::string_view> arguments);
 
 // Fills the first "%d" or "%1" of `text` with `value`.
 std::string formatText(std::string_view text, long long value);

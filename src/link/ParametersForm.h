@@ -1,0 +1,139 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "database/ChannelDatabase.h"
+#include "database/ImageFile.h"
+#include "link/ReceiverSettings.h"
+#include "messages/MessageSink.h"
+
+namespace kavro {
+
+// The PC's local date and time, handed in so that the form never reads the clock itself.
+struct LocalDateTime {
+    int year = 1900, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+    friend bool operator==(const LocalDateTime&, const LocalDateTime&) = default;
+};
+LocalDateTime localNow();
+
+struct TimeOfDay {
+    int hour = 0, minute = 0, second = 0;
+    friend bool operator==(const TimeOfDay&, const TimeOfDay&) = default;
+};
+
+// The Parameters dialog without its window: one field per control, filled from the database's
+// settings block when the form is made, and written back into the block by accept().
+//
+// List fields hold the selected position, or kNoSelection when a stored value matches no item;
+// writing a missing selection stores what the field's writing rule gives for it (which reads
+// back as no selection again). Number boxes hold their text as typed, so validation can tell
+// "not a number" from "out of range".
+class ParametersForm {
+public:
+    static constexpr int kNoSelection = -1;
+    // Range of the boxes and pickers.
+    static constexpr int kMinAge = 4, kMaxAge = 18;
+    static constexpr int kMinVolume = 0, kMaxVolume = 20;
+    static constexpr int kMinUhf = 21, kMaxUhf = 69;
+    static constexpr std::size_t kPasswordLength = 4;
+    static constexpr int kMinYear = 1900, kMaxYear = 1900 + 255;  // one byte, year - 1900
+
+    // Group and channel names are decoded by the caller's function (decodeReceiverName).
+    using NameDecoder = std::function<std::string(ConstNameField)>;
+
+    // Opens on `db.settings`. A start-up group past the group count is set to 0, and the
+    // start-up channel entry of the selected group is set to 0 when it lies past the group's
+    // channels: both corrections go into the database at once, as the dialog makes them.
+    ParametersForm(ChannelDatabase& db, NameDecoder decodeName);
+
+    // "   Parameters <<%s>>" with the block's date text (Windows-1256).
+    std::string title;
+
+    // " Output Setting "
+    int videoOutput = kNoSelection;  // settings_lists::kVideoOutput
+    int screenMode = kNoSelection;   // kScreenMode
+    int conversion = kNoSelection;   // kConversion
+    int tvType = kNoSelection;       // kTvType
+    bool dolbySound = false;
+
+    // " Time Setting ". The current-time and current-date pickers show nothing when the stored
+    // clock is no real date and time; a picker that shows nothing leaves its part of the clock
+    // as it was on OK.
+    std::optional<TimeOfDay> currentTime;
+    std::optional<CalendarDate> currentDate;
+    bool wakeup = false;
+    TimeOfDay wakeupTime;  // hour and minute
+    bool sleep = false;
+    TimeOfDay sleepTime;
+
+    // " Language Setting "
+    int menuLanguage = kNoSelection;      // kMenuLanguage
+    int audioLanguage = kNoSelection;     // kLanguage
+    int subtitle = kNoSelection;          // kSubtitle
+    int subtitleLanguage = kNoSelection;  // kLanguage
+
+    // "OSD Setting "
+    int showInfo = kNoSelection;      // kShowInfo
+    int background = kNoSelection;    // kBackground
+    int transparency = kNoSelection;  // kTransparency
+    bool soundEffects = false;        // checked = on (see ReceiverSettings::soundEffects)
+
+    // " Startup Infos "
+    std::vector<std::string> groupItems;  // "%2d. %s"
+    int startupGroup = kNoSelection;
+    std::vector<std::string> channelItems;  // "%4d. %s"
+    // For each channel item, its position in the group (references that do not resolve to a
+    // channel have no item, so item and position can differ).
+    std::vector<int> channelPositions;
+    int startupChannel = kNoSelection;  // an item of channelItems
+    std::string volumeText;
+
+    // " Lock Control "
+    bool ageLock = false;
+    std::string ageText;
+    bool menuLock = false;
+    std::string passwordText;
+
+    // " UHF Control "
+    std::string uhfText;
+    int palStandard = kNoSelection;  // kPalStandard
+
+    // " Number ": "Sat     : %-4d", "TP      : %-4d", "Channals : %-4d", "Groups : %-4d".
+    std::array<std::string, 4> numberTexts;
+
+    // Which boxes the check boxes enable.
+    bool wakeupPickerEnabled() const { return wakeup; }
+    bool sleepPickerEnabled() const { return sleep; }
+    bool ageBoxEnabled() const { return ageLock; }
+
+    // Another group chosen in the Group list (kNoSelection: the first group is used): its
+    // start-up channel entry is set to 0 in the database when it lies past its channels, and
+    // the Channal list is refilled with that entry selected.
+    void chooseGroup(int index);
+
+    // The "Update" button: both current pickers take the PC's present time.
+    void update(const LocalDateTime& now);
+
+    // Checks the boxes in dialog order and reports the first bad one through `messages`.
+    bool validate(MessageSink& messages) const;
+
+    // OK: validates, then writes the block in the dialog's order, the date text first (from
+    // `now`). False, with nothing written, when a box is bad.
+    bool accept(MessageSink& messages, const LocalDateTime& now);
+
+private:
+    struct Numbers {
+        int age, volume, uhf;
+    };
+    std::optional<Numbers> checkedNumbers(MessageSink& messages) const;
+    void fillChannels(int group);
+
+    ChannelDatabase& db_;
+    NameDecoder decodeName_;
+};
+
+}  // namespace kavro
