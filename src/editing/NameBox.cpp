@@ -1,0 +1,35 @@
+#include "editing/NameBox.h"
+
+#include <cstdio>
+
+namespace kavro {
+
+NameBox NameBox::open(std::string openingName, ConstNameField stored) {
+    NameBox box;
+    box.rightToLeft = !stored.empty() && stored[0] == kArabicNameMarker;
+    box.limit = stored.size() - (box.rightToLeft ? 2 : 1);
+    box.opening = std::move(openingName);
+    box.text = box.opening;
+    return box;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+std::string satelliteItem(std::size_t index, const std::string& name) {
+    return std::to_string(index + 1) + ". " + name;
+}
+
+std::string formatTitle(const char* pattern, std::size_t number) {
+    char out[96];
+    std::snprintf(out, sizeof out, pattern, static_cast<int>(number));
+    return out;
+}
+
+}  // namespace kavro
