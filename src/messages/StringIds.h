@@ -12,6 +12,10 @@ inline constexpr int UnsupportedFile = 2082;     // path of the file
 inline constexpr int WrongDataVersion = 2087;
 inline constexpr int Ready = 57345;
 
+// Arabic name list.
+inline constexpr int ArabicListColumns = 2100;   // the three column titles, "\n"-fields
+inline constexpr int LatinNameExists = 2101;     // 1-based row of the same Latin name
+
 // Capacity limits: a database beyond the receiver's fixed regions is refused.
 inline constexpr int TooManySatellites = 2300;   // limit
 inline constexpr int TooManyTransponders = 2301;
