@@ -1,0 +1,37 @@
+#include "cli/DatabaseFiles.h"
+
+#include "database/ImageFile.h"
+
+namespace kavro::cli {
+
+bool openDatabase(ChannelDatabase& db, const std::string& path, MessageSink& messages,
+                  ImageReadReport* report) {
+    if (path.empty()) {
+        messages.showText("No file name given.");
+        return false;
+    }
+    return readFile(db, path, messages, report);
+}
+
+bool saveDatabaseAs(ChannelDatabase& db, const std::string& path, MessageSink& messages) {
+    if (path.empty()) {
+        messages.showText("No file name given.");
+        return false;
+    }
+    if (!writeFile(db, path, messages)) return false;
+    // The writer leaves the references holding image positions; only a re-read gives back a
+    // database whose numbers and links agree with the file.
+    return readFile(db, path, messages);
+}
+
+std::string databaseSummary(const ChannelDatabase& db) {
+    auto count = [](std::size_t n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    return count(db.satellites.size(), "satellite", "satellites") + ", " +
+           count(db.transponderTotal(), "transponder", "transponders") + ", " +
+           count(db.channelTotal(), "channel", "channels") + ", " +
+           count(db.groups.size(), "group", "groups");
+}
+
+}  // namespace kavro::cli
