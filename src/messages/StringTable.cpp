@@ -109,9 +109,11 @@ std::string formatText(std::string_view text, std::string_view argument) {
 
 std::string joinArguments(std::initializer_list<std::string_view> arguments) {
     std::string out;
+    bool first = true;
     for (std::string_view a : arguments) {
-        if (!out.empty() || &a != arguments.begin()) out += kArgumentSeparator;
+        if (!first) out += kArgumentSeparator;
         out += a;
+        first = false;
     }
     return out;
 }
