@@ -15,7 +15,13 @@ bool ReceiverModel::ended() const {
     return state_ == State::Done || state_ == State::Hung || log_.abandoned;
 }
 
+std::uint64_t ReceiverModel::elapsed(std::uint64_t nowMs) {
+    if (!originMs_) originMs_ = nowMs;
+    return nowMs - *originMs_;
+}
+
 void ReceiverModel::advance(std::uint64_t nowMs) {
+    nowMs = elapsed(nowMs);
     if (script_.role != ReceiverScript::Role::Sender || script_.silent) return;
     if (state_ == State::Idle && nowMs >= script_.startDelayMs) {
         output_.insert(output_.end(), script_.noiseBeforeCall.begin(),
@@ -36,6 +42,7 @@ void ReceiverModel::advance(std::uint64_t nowMs) {
 }
 
 void ReceiverModel::receive(std::uint8_t byte, std::uint64_t nowMs) {
+    nowMs = elapsed(nowMs);
     const bool inBlock = state_ == State::ReadingHeader || state_ == State::ReadingPacket;
     if (!inBlock) log_.codesFromPc.push_back(byte);
     if (state_ == State::Hung || state_ == State::Done) return;
@@ -125,6 +132,11 @@ void ReceiverModel::receiveAsReceiver(std::uint8_t byte, std::uint64_t nowMs) {
             if (incoming_.size() == kHeaderSize) {
                 log_.header = incoming_;
                 payload_ = incoming_;
+                if (script_.hangAfterHeader) {
+                    state_ = State::Hung;
+                    log_.hung = true;
+                    return;
+                }
                 sendCode(kHeaderAccepted);
                 state_ = State::AwaitDataReady;
             }

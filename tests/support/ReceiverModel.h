@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <vector>
 
 #include "link/LinkFormat.h"
@@ -74,7 +75,10 @@ private:
     State state_ = State::Idle;
     std::deque<std::uint8_t> output_;
     ReceiverLog log_;
+    std::uint64_t elapsed(std::uint64_t nowMs);
+
     std::uint64_t lastCallMs_ = 0;
+    std::optional<std::uint64_t> originMs_;  // time is counted from the first event
     std::vector<std::uint8_t> incoming_;  // header or packet being received
     std::vector<std::uint8_t> payload_;   // Receiver: header and payloads in order
 };

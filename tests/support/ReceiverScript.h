@@ -51,9 +51,10 @@ struct ReceiverScript {
     int extraPackets = 0;
 
     // Falls silent for good after this packet (Sender: after its 0xE8; Receiver: once it
-    // arrived), or once this code from the PC arrived.
+    // arrived), once this code from the PC arrived, or (Receiver) once the header arrived.
     int hangAfterPacket = 0;
     std::optional<std::uint8_t> hangOnCode;
+    bool hangAfterHeader = false;  // Receiver: silent once the header arrived
 };
 
 }  // namespace kavro::test
