@@ -28,7 +28,7 @@ int run(const std::vector<std::string>& args) {
 }  // namespace
 
 Command checkCommand() {
-    return {kName, "check FILE", "Check a database file and list every problem found",
+    return {kName, "check FILE", "Check a file and list every problem found",
             "Checks FILE without changing it: the editor's file checks (length, data version,\n"
             "magic), the four counts against the receiver's capacities and every group count\n"
             "against its slots (the editor cuts such counts to fit), the seven CRCs at their\n"

@@ -33,8 +33,7 @@ int run(const std::vector<std::string>& args) {
 }  // namespace
 
 Command dumpCommand() {
-    return {kName, "dump FILE [--json]", "Print the whole database: satellites, transponders, "
-            "channels, groups",
+    return {kName, "dump FILE [--json]", "Print the whole database, as text or JSON",
             "Prints everything the editor reads from FILE: the counts of the settings block,\n"
             "every satellite (position, LNB type and frequencies, DiSEqC, positioner) with its\n"
             "transponders (frequency, polarisation, symbol rate, FEC, TID) and their channels\n"

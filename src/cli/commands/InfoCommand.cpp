@@ -64,7 +64,7 @@ int run(const std::vector<std::string>& args) {
 
 Command infoCommand() {
     return {kName, "info FILE",
-            "Show the data version, save date, counts and CRC status of a database file",
+            "Show version, save date, counts and CRC status of a file",
             "Opens FILE with the editor's checks (length, data version, magic) and shows its\n"
             "data version, the date of its last save, the four counts of its settings block\n"
             "(with the number actually read when records had to be left out) and, for each\n"

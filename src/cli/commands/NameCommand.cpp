@@ -141,7 +141,7 @@ int run(const std::vector<std::string>& args) {
 
 Command nameCommand() {
     return {kName, "name encode|decode --width W ARG",
-            "Encode a name into a receiver name field, or decode one",
+            "Encode or decode a receiver name field",
             "  kavro-cli name encode --width W TEXT\n"
             "      Codes TEXT (UTF-8) as the receiver stores names in a field of W bytes and\n"
             "      prints the field in hex. Arabic text is shaped and put in visual order\n"

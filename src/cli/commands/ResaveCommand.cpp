@@ -46,7 +46,7 @@ int run(const std::vector<std::string>& args) {
 }  // namespace
 
 Command resaveCommand() {
-    return {kName, "resave IN OUT", "Open a database file and save it again, as Save As does",
+    return {kName, "resave IN OUT", "Open a file and save it again, as Save As does",
             "Opens IN with the editor's checks and saves it to OUT exactly as File > Save As\n"
             "does: the save date is stamped, channels are renumbered in satellite, transponder\n"
             "and channel order, group references are rewritten to match, all CRCs are\n"
