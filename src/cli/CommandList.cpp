@@ -13,6 +13,8 @@ Command nameCommand();
 Command settingsCommand();
 Command arabizeCommand();
 Command namesCommand();
+Command toolCommand();
+Command findCommand();
 
 const std::vector<Command>& allCommands() {
     static const std::vector<Command> commands = {
@@ -25,6 +27,8 @@ const std::vector<Command>& allCommands() {
         settingsCommand(),
         arabizeCommand(),
         namesCommand(),
+        toolCommand(),
+        findCommand(),
     };
     return commands;
 }
