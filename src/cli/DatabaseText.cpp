@@ -32,16 +32,24 @@ std::string channelLine(const ChannelRecord& ch) {
     return head + padRight(nameText(ch.name()), kNameColumns) + tail;
 }
 
-std::string satelliteLine(const SatelliteRecord& sat) {
-    char text[256];
-    std::snprintf(text, sizeof text,
-                  "position %s, LNB %s %u/%u MHz, power %s, 22 kHz %s, 12 V %s, DiSEqC %s, "
-                  "positioner %s, chosen %s, grouped %s",
+std::string satelliteLnbText(const SatelliteRecord& sat) {
+    char text[160];
+    std::snprintf(text, sizeof text, "position %s, LNB %s %u/%u MHz, power %s, 22 kHz %s, 12 V %s",
                   positionText(sat).c_str(), lnbTypeText(sat), sat.lnbLow(), sat.lnbHigh(),
-                  onOff(sat.lnbPower()), onOff(sat.tone22k()), onOff(sat.output12V()),
+                  onOff(sat.lnbPower()), onOff(sat.tone22k()), onOff(sat.output12V()));
+    return text;
+}
+
+std::string satelliteSwitchText(const SatelliteRecord& sat) {
+    char text[160];
+    std::snprintf(text, sizeof text, "DiSEqC %s, positioner %s, chosen %s, grouped %s",
                   diseqcText(sat.diseqcPort()), positionerText(sat.positioner()),
                   sat.chosen() ? "yes" : "no", sat.grouped() ? "yes" : "no");
     return text;
+}
+
+std::string satelliteLine(const SatelliteRecord& sat) {
+    return satelliteLnbText(sat) + ", " + satelliteSwitchText(sat);
 }
 
 std::string transponderLine(const TransponderRecord& tp) {
@@ -63,7 +71,7 @@ void printDatabaseText(std::ostream& out, const ChannelDatabase& db) {
     for (std::size_t s = 0; s < db.satellites.size(); ++s) {
         const SatelliteRecord& sat = db.satellites[s];
         out << "\nSatellite " << s + 1 << ": " << nameText(sat.name()) << "\n  "
-            << satelliteLine(sat) << "\n";
+            << satelliteLnbText(sat) << "\n  " << satelliteSwitchText(sat) << "\n";
         for (std::size_t t = 0; t < sat.transponders.size(); ++t) {
             const TransponderRecord& tp = sat.transponders[t];
             out << "\n  Transponder " << s + 1 << "." << t + 1 << ": " << transponderLine(tp)

@@ -13,7 +13,11 @@ std::string channelHeader();
 // crypted, locked, age limit, SID, every PID, audio language and ECM slots.
 std::string channelLine(const ChannelRecord& ch);
 
-// "Nilesat 7.0W: 7.0W, LNB Universal 9750/10600 MHz ..." — every satellite field.
+// "position 7.0W, LNB Universal 9750/10600 MHz, power on, 22 kHz off, 12 V off".
+std::string satelliteLnbText(const SatelliteRecord& sat);
+// "DiSEqC Port 1, positioner OFF, chosen no, grouped no".
+std::string satelliteSwitchText(const SatelliteRecord& sat);
+// Both of the above on one line: every satellite field but the name.
 std::string satelliteLine(const SatelliteRecord& sat);
 // "10719 V 27500, FEC 3/4, TID 1100" — every transponder field.
 std::string transponderLine(const TransponderRecord& tp);
