@@ -34,7 +34,9 @@ std::string hex(std::uint64_t value, int digits) {
     return text;
 }
 
-std::string num(std::size_t value) { return std::to_string(value); }
+std::string num(std::size_t value) {
+    return std::to_string(value);
+}
 
 // Collects the lines of one kind of problem, keeping the first few and counting the rest.
 class ProblemList {
@@ -88,13 +90,15 @@ private:
         bool accepted = true;
         if (fileLength_ < kMinFileSize) {
             accepted = false;
-            r_.problems.push_back("The file is " + num(fileLength_) + " bytes long, shorter than the " +
-                                  num(kMinFileSize) + " bytes (" + hex(kMinFileSize, 5) +
+            r_.problems.push_back("The file is " + num(fileLength_) +
+                                  " bytes long, shorter than the " + num(kMinFileSize) +
+                                  " bytes (" + hex(kMinFileSize, 5) +
                                   ") of the shortest image the editor opens");
         } else if (fileLength_ != kSize) {
-            r_.notes.push_back("The file is " + num(fileLength_) + " bytes long; images written by "
-                               "this program are " + num(kSize) + " bytes (" + hex(kSize, 5) +
-                               ")");
+            r_.notes.push_back("The file is " + num(fileLength_) +
+                               " bytes long; images written by "
+                               "this program are " +
+                               num(kSize) + " bytes (" + hex(kSize, 5) + ")");
         }
         if (!have(kVersionOffset, 4)) {
             accepted = false;
@@ -103,8 +107,8 @@ private:
         } else if (std::uint32_t v = readU32(data_ + kVersionOffset); v != kDataVersion) {
             accepted = false;
             versionOk_ = false;
-            r_.problems.push_back("Data version at " + hex(kVersionOffset, 2) + " is " +
-                                  hex(v, 8) + ", expected " + hex(kDataVersion, 8));
+            r_.problems.push_back("Data version at " + hex(kVersionOffset, 2) + " is " + hex(v, 8) +
+                                  ", expected " + hex(kDataVersion, 8));
         } else {
             versionOk_ = true;
         }
@@ -130,12 +134,12 @@ private:
     }
 
     void checkCounts() {
-        satCount_ = countWithin(readU16(data_ + kSatCountAt), kMaxSatellites, "satCount",
-                                "satellites");
-        transponders_ = countWithin(readU16(data_ + kTpCountAt), kMaxTransponders, "tpCount",
-                                    "transponders");
-        channels_ = countWithin(readU16(data_ + kChannelCountAt), kMaxChannels, "channelCount",
-                                "channels");
+        satCount_ =
+            countWithin(readU16(data_ + kSatCountAt), kMaxSatellites, "satCount", "satellites");
+        transponders_ =
+            countWithin(readU16(data_ + kTpCountAt), kMaxTransponders, "tpCount", "transponders");
+        channels_ =
+            countWithin(readU16(data_ + kChannelCountAt), kMaxChannels, "channelCount", "channels");
         groups_ = countWithin(data_[kGroupCountAt], kMaxGroups, "groupCount", "groups");
     }
 
@@ -193,8 +197,7 @@ private:
                 continue;
             }
             list.add("Transponder at position " + num(t) + " names satellite " + num(s) +
-                     ", but satCount is " + num(satCount_) +
-                     ": it is dropped with its channels");
+                     ", but satCount is " + num(satCount_) + ": it is dropped with its channels");
         }
     }
 
@@ -241,9 +244,8 @@ private:
         ImageReadReport report;
         if (!readImage(db, &copy, silent, &report)) return;
         r_.notes.push_back("The editor reads " + num(db.satellites.size()) + " satellites, " +
-                           num(db.transponderTotal()) + " transponders, " +
-                           num(db.channelTotal()) + " channels and " + num(db.groups.size()) +
-                           " groups");
+                           num(db.transponderTotal()) + " transponders, " + num(db.channelTotal()) +
+                           " channels and " + num(db.groups.size()) + " groups");
         if (report.unlinkedReferences > 0)
             r_.notes.push_back(num(static_cast<std::size_t>(report.unlinkedReferences)) +
                                " group references name no channel that is read; a save leaves "

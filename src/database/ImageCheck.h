@@ -27,8 +27,8 @@ namespace kavro {
 
 // One of the seven CRCs: where it stands and what it should be.
 struct ImageCrcCheck {
-    ImageCrc crc;             // region, range and position (imageCrcLayout)
-    bool checked = false;     // false when the image ends before the range or its position
+    ImageCrc crc;          // region, range and position (imageCrcLayout)
+    bool checked = false;  // false when the image ends before the range or its position
     std::uint32_t stored = 0;
     std::uint32_t expected = 0;
     bool matches() const { return checked && stored == expected; }
@@ -45,8 +45,7 @@ struct ImageCheckResult {
 
 // Checks `size` bytes at `data`. `fileLength` is the length of the file they came from when
 // only its start was loaded (0: the bytes are the whole file).
-ImageCheckResult checkImage(const std::uint8_t* data, std::size_t size,
-                            std::size_t fileLength = 0);
+ImageCheckResult checkImage(const std::uint8_t* data, std::size_t size, std::size_t fileLength = 0);
 
 inline ImageCheckResult checkImage(const IrdImage& image) {
     return checkImage(image.data(), image.size());

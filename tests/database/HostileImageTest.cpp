@@ -60,11 +60,16 @@ TEST(HostileImage, RandomMutationsOfASoundImage) {
     // Where a flipped byte does the most harm: counts, group counts, index fields.
     auto hotSpot = [](std::mt19937& rng) -> std::size_t {
         switch (rng() % 5) {
-            case 0: return kImageGroupCountAt + rng() % 14;
-            case 1: return kGroupRegion + (rng() % kMaxGroups) * kGroupSlotSize + 10 + rng() % 2;
-            case 2: return kTransponderRegion + (rng() % 200) * 16 + rng() % 2;
-            case 3: return kChannelRegion + (rng() % 400) * 44 + rng() % 2;
-            default: return rng() % kSize;
+            case 0:
+                return kImageGroupCountAt + rng() % 14;
+            case 1:
+                return kGroupRegion + (rng() % kMaxGroups) * kGroupSlotSize + 10 + rng() % 2;
+            case 2:
+                return kTransponderRegion + (rng() % 200) * 16 + rng() % 2;
+            case 3:
+                return kChannelRegion + (rng() % 400) * 44 + rng() % 2;
+            default:
+                return rng() % kSize;
         }
     };
     std::mt19937 rng(1234);
@@ -107,10 +112,10 @@ TEST(HostileImage, RandomBytesWithEveryCountAtItsMaximum) {
 
 TEST(HostileImage, ShortAndEmptyBuffers) {
     const IrdImage sound = test::makeImage(test::makeRandomDatabase(5));
-    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{3}, std::size_t{0x17},
-                             std::size_t{0x18}, std::size_t{0x40}, std::size_t{0x2FB27},
-                             kSettingsOffset + 0x37, kReadExtent - 1, kReadExtent,
-                             kMinFileSize - 1}) {
+    for (std::size_t size :
+         {std::size_t{0}, std::size_t{1}, std::size_t{3}, std::size_t{0x17}, std::size_t{0x18},
+          std::size_t{0x40}, std::size_t{0x2FB27}, kSettingsOffset + 0x37, kReadExtent - 1,
+          kReadExtent, kMinFileSize - 1}) {
         SCOPED_TRACE("size " + std::to_string(size));
         const IrdImage img(sound.begin(), sound.begin() + static_cast<std::ptrdiff_t>(size));
         expectReadAndResaveSound(img, true);

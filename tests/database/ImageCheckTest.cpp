@@ -88,17 +88,17 @@ TEST(ImageCheck, EachCrcAtItsPosition) {
         std::vector<int> bad;
     };
     const Case cases[] = {
-        {0x40 + 7812 + 20, {0, 1}},         // inside the used group slots
-        {0x40 + 3 * 7812, {1}},             // an unused group slot
-        {0x30040 + 44 * 4 + 30, {2, 3}},    // a used channel
-        {0x30040 + 44 * 100, {3}},          // beyond the used channels
-        {0x60040 + 16 * 5 + 4, {4, 5}},     // a used transponder
-        {0x60040 + 16 * 3000, {5}},         // beyond the used transponders
-        {0x70040 + 0x50, {6}},              // settings
-        {0x74134 + 40 * 300, {6}},          // an unused satellite slot
-        {0x59E90, {3}},                     // the stored CRC itself
+        {0x40 + 7812 + 20, {0, 1}},       // inside the used group slots
+        {0x40 + 3 * 7812, {1}},           // an unused group slot
+        {0x30040 + 44 * 4 + 30, {2, 3}},  // a used channel
+        {0x30040 + 44 * 100, {3}},        // beyond the used channels
+        {0x60040 + 16 * 5 + 4, {4, 5}},   // a used transponder
+        {0x60040 + 16 * 3000, {5}},       // beyond the used transponders
+        {0x70040 + 0x50, {6}},            // settings
+        {0x74134 + 40 * 300, {6}},        // an unused satellite slot
+        {0x59E90, {3}},                   // the stored CRC itself
         {0x77974 + 2, {6}},
-        {0x7409C + 60, {6}},                // the unread gap after the start-up channels
+        {0x7409C + 60, {6}},  // the unread gap after the start-up channels
     };
     for (const Case& c : cases) {
         IrdImage img = sampleImage();
@@ -135,9 +135,9 @@ TEST(ImageCheck, CountsBeyondTheCapacities) {
 TEST(ImageCheck, CrossReferences) {
     IrdImage img = sampleImage();
     writeU16(&img[kTransponderRegion + 1 * 16], 0x0400 | (5 * 2));  // satellite 5 of 3
-    writeU16(&img[kChannelRegion + 0 * 44], 0x1000 | 6);             // transponder 6 of 6
+    writeU16(&img[kChannelRegion + 0 * 44], 0x1000 | 6);            // transponder 6 of 6
     std::uint8_t* fav = &img[kGroupRegion + 7812];
-    writeU16(fav + 12, 9);                                            // channel 9 of 9
+    writeU16(fav + 12, 9);  // channel 9 of 9
     test::restampCrcs(img);
     const ImageCheckResult r = checkImage(img);
     EXPECT_TRUE(badCrcs(r).empty());

@@ -49,10 +49,9 @@ TEST_F(ImageFileTest, ReadFileRefusesEachFailingCheck) {
     const std::string shortFile = dir.file("short.ird");
     test::writeBytes(shortFile, img.data(), kMinFileSize - 1);
     expectRefused(shortFile, strings::UnsupportedFile, true);
-    EXPECT_EQ(messages.entries[0].text,
-              "The File '" + shortFile +
-                  "' is cannot be identified as a supported type.\n"
-                  "Please make sure that it is the good file!");
+    EXPECT_EQ(messages.entries[0].text, "The File '" + shortFile +
+                                            "' is cannot be identified as a supported type.\n"
+                                            "Please make sure that it is the good file!");
 
     const std::string emptyFile = dir.file("empty.ird");
     test::writeBytes(emptyFile, img.data(), 0);
@@ -96,21 +95,38 @@ TEST_F(ImageFileTest, ReadFileAcceptsTheShortestAndLongerFiles) {
 }
 
 TEST(SaveDate, MonthTable) {
-    const char* months[] = {"Jan", "Fev", "Mar", "Avr", "Mai", "Jun",
-                            "Jul", "Aut", "Sep", "Oct", "Nov", "D\xE9" "c"};
+    const char* months[] = {"Jan",
+                            "Fev",
+                            "Mar",
+                            "Avr",
+                            "Mai",
+                            "Jun",
+                            "Jul",
+                            "Aut",
+                            "Sep",
+                            "Oct",
+                            "Nov",
+                            "D\xE9"
+                            "c"};
     for (int m = 1; m <= 12; ++m)
         EXPECT_EQ(saveDateText({2026, m, 5}), std::string("05 ") + months[m - 1] + " 2026");
-    EXPECT_EQ(saveDateText({2026, 12, 5}), "05 D\xE9" "c 2026");
+    EXPECT_EQ(saveDateText({2026, 12, 5}),
+              "05 D\xE9"
+              "c 2026");
     EXPECT_EQ(saveDateText({1999, 0, 31}), "31     1999");
 
     ChannelDatabase db;
     db.settings.fill(0x55);
     stampSaveDate(db, {2026, 12, 25});
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&db.settings[12]), 12),
-              std::string("25 D\xE9" "c 2026\0", 12));
+              std::string("25 D\xE9"
+                          "c 2026\0",
+                          12));
     EXPECT_EQ(db.settings[11], 0x55);
     EXPECT_EQ(db.settings[24], 0x55);
-    EXPECT_EQ(db.dateText(), "25 D\xE9" "c 2026");
+    EXPECT_EQ(db.dateText(),
+              "25 D\xE9"
+              "c 2026");
 }
 
 TEST_F(ImageFileTest, WriteFileWritesOneStampedImage) {

@@ -17,7 +17,9 @@ using test::kImageTpCountAt;
 std::uint8_t* transponderAt(IrdImage& img, std::size_t t) {
     return &img[kTransponderRegion + t * 16];
 }
-std::uint8_t* channelAt(IrdImage& img, std::size_t c) { return &img[kChannelRegion + c * 44]; }
+std::uint8_t* channelAt(IrdImage& img, std::size_t c) {
+    return &img[kChannelRegion + c * 44];
+}
 std::uint8_t* satelliteAt(IrdImage& img, std::size_t s) {
     return &img[kSatelliteRegion + s * 40];
 }

@@ -87,8 +87,7 @@ TEST(ImageWriter, EmptyDatabase) {
     auto mark = [&](std::size_t at, std::size_t n) {
         for (std::size_t i = 0; i < n; ++i) written[at + i] = true;
     };
-    for (std::size_t at : {0x40, 0x2FB24, 0x30040, 0x59E90, 0x60040, 0x6FA40, 0x77974})
-        mark(at, 4);
+    for (std::size_t at : {0x40, 0x2FB24, 0x30040, 0x59E90, 0x60040, 0x6FA40, 0x77974}) mark(at, 4);
     mark(0, 64);
     mark(0x70040, 96);
     mark(0x7409C, 50);

@@ -84,7 +84,9 @@ namespace {
 
 using Rng = std::mt19937;
 
-std::uint16_t u16(Rng& rng) { return static_cast<std::uint16_t>(rng()); }
+std::uint16_t u16(Rng& rng) {
+    return static_cast<std::uint16_t>(rng());
+}
 
 template <std::size_t N>
 void fillRandom(std::array<std::uint8_t, N>& bytes, Rng& rng) {
@@ -190,7 +192,7 @@ ChannelDatabase makeRandomDatabase(std::uint32_t seed, const RandomShape& shape)
             const unsigned kind = rng() % 100;
             std::uint16_t number;
             if (kind < 70 && chTotal > 0)
-                number = pool[rng() % chTotal];                        // a channel
+                number = pool[rng() % chTotal];  // a channel
             else if (kind < 85 && !group.refs.empty())
                 number = group.refs[rng() % group.refs.size()].number;  // a repeat
             else
@@ -294,8 +296,7 @@ std::string sizeDifference(const std::string& where, std::size_t a, std::size_t 
 }
 
 std::string valueDifference(const std::string& where, long long a, long long b) {
-    return a == b ? std::string()
-                  : where + ": " + std::to_string(a) + " vs " + std::to_string(b);
+    return a == b ? std::string() : where + ": " + std::to_string(a) + " vs " + std::to_string(b);
 }
 
 }  // namespace
@@ -327,8 +328,7 @@ std::string firstDifference(const ChannelDatabase& a, const ChannelDatabase& b) 
                 return d;
             for (std::size_t c = 0; c < ta.channels.size(); ++c) {
                 const std::string wc = wt + " channel " + std::to_string(c);
-                if (found(byteDifference(wc, ta.channels[c].bytes, tb.channels[c].bytes)))
-                    return d;
+                if (found(byteDifference(wc, ta.channels[c].bytes, tb.channels[c].bytes))) return d;
                 if (found(valueDifference(wc + " number", ta.channels[c].number,
                                           tb.channels[c].number)))
                     return d;

@@ -13,9 +13,9 @@
 namespace kavro::test {
 
 // Offsets of the four counts inside an image (settings block at 0x70040).
-inline constexpr std::size_t kImageGroupCountAt = image::kSettingsOffset + 0x2A;  // u8
-inline constexpr std::size_t kImageSatCountAt = image::kSettingsOffset + 0x32;    // u16
-inline constexpr std::size_t kImageTpCountAt = image::kSettingsOffset + 0x34;     // u16
+inline constexpr std::size_t kImageGroupCountAt = image::kSettingsOffset + 0x2A;    // u8
+inline constexpr std::size_t kImageSatCountAt = image::kSettingsOffset + 0x32;      // u16
+inline constexpr std::size_t kImageTpCountAt = image::kSettingsOffset + 0x34;       // u16
 inline constexpr std::size_t kImageChannelCountAt = image::kSettingsOffset + 0x36;  // u16
 
 // Hand-made databases, record by record, as the reader would have left them: each transponder
@@ -56,7 +56,7 @@ struct RandomShape {
     std::size_t maxTransponders = 6;  // per satellite
     std::size_t maxChannels = 6;      // per transponder
     std::size_t maxGroups = 6;
-    std::size_t maxReferences = 30;   // per group
+    std::size_t maxReferences = 30;  // per group
 };
 
 // A database as the editor may hold it after some editing, reproducible from `seed`:
