@@ -155,14 +155,15 @@ int saveArabicNameList(const ArabicNameList& list, const fs::path& file, Message
     }
 
     // COUNT goes first, so that in a new file it stands before the entries.
-    ini.setValue(kNameListSection, kCountKey, "0");
+    std::vector<PrivateProfileFile::Entry> values{{std::string(kCountKey), "0"}};
     int k = 0;
     for (const std::string& entry : list) {
         if (entry.empty()) continue;
-        ini.setValue(kNameListSection, entryKey(k), entry);
+        values.push_back({entryKey(k), entry});
         ++k;
     }
-    ini.setValue(kNameListSection, kCountKey, std::to_string(k));
+    values.push_back({std::string(kCountKey), std::to_string(k)});
+    ini.setValues(kNameListSection, values);
 
     if (file.empty()) {
         messages.showMessage(strings::FileWriteError,

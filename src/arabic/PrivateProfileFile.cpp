@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <system_error>
 
 #include "database/ImageFile.h"
@@ -26,6 +27,12 @@ std::string_view trim(std::string_view s) {
 
 char foldAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+
+std::string foldedName(std::string_view name) {
+    std::string out(name);
+    for (char& c : out) c = foldAscii(c);
+    return out;
 }
 
 bool sameName(std::string_view a, std::string_view b) {
@@ -156,29 +163,53 @@ std::vector<PrivateProfileFile::Entry> PrivateProfileFile::entries(std::string_v
 
 void PrivateProfileFile::setValue(std::string_view section, std::string_view key,
                                   std::string_view value) {
-    std::string clean(value);
-    for (char& c : clean)
-        if (c == '\n' || c == '\r') c = ' ';
+    setValues(section, {Entry{std::string(key), std::string(value)}});
+}
+
+void PrivateProfileFile::setValues(std::string_view section, const std::vector<Entry>& values) {
+    if (values.empty()) return;
+    const auto line = [](const std::string& key, std::string_view value) {
+        std::string text = key + "=";
+        for (char c : value) text += (c == '\n' || c == '\r') ? ' ' : c;
+        return text;
+    };
 
     std::optional<Range> range = findSection(section);
     if (!range) {
         lines_.push_back("[" + std::string(section) + "]");
-        lines_.push_back(std::string(key) + "=" + clean);
-        return;
+        range = Range{lines_.size(), lines_.size()};
     }
+    // Where each key of the section stands (the first of a repeated key), as the file spells
+    // it, and where new keys go: after the section's last key.
+    std::map<std::string, std::size_t> existing;
     std::size_t insertAt = range->first;
     for (std::size_t i = range->first; i < range->last; ++i) {
         std::optional<KeyLine> k = keyLine(content(lines_[i], false));
         if (!k) continue;
-        if (sameName(k->key, key)) {
-            // Keep the key as the file spells it.
-            lines_[i] = std::string(k->key) + "=" + clean;
-            return;
-        }
+        existing.emplace(foldedName(k->key), i);
         insertAt = i + 1;
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                  std::string(key) + "=" + clean);
+
+    std::vector<Entry> added;  // new keys, in the order they were first given
+    std::map<std::string, std::size_t> addedAt;
+    for (const Entry& e : values) {
+        const std::string folded = foldedName(e.key);
+        if (auto it = existing.find(folded); it != existing.end()) {
+            std::string& text = lines_[it->second];
+            const std::string spelled(keyLine(content(text, false))->key);  // keep its spelling
+            text = line(spelled, e.value);
+        } else if (auto at = addedAt.find(folded); at != addedAt.end()) {
+            added[at->second].value = e.value;
+        } else {
+            addedAt.emplace(folded, added.size());
+            added.push_back(e);
+        }
+    }
+    std::vector<std::string> newLines;
+    newLines.reserve(added.size());
+    for (const Entry& e : added) newLines.push_back(line(e.key, e.value));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), newLines.begin(),
+                  newLines.end());
 }
 
 }  // namespace kavro

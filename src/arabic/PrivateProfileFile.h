@@ -41,6 +41,9 @@ public:
     // a new section at the end of the text. Line breaks in `value` become spaces, since they
     // would end the line.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
+    // The same for many keys in one pass, in order (a key given twice ends with its last
+    // value); a file with many keys is not scanned once per key.
+    void setValues(std::string_view section, const std::vector<Entry>& values);
 
 private:
     // The section [first, last) lines of the first section named `section`; the header is

@@ -86,6 +86,24 @@ TEST_F(ArabicNameListFile, CountThatIsHugeNegativeOrGarbageReadsOnlyKeysThatExis
     }
 }
 
+// A big list is read and written in passes over the file, not one scan per key.
+TEST_F(ArabicNameListFile, ManyEntriesLoadAndSaveInOrder) {
+    constexpr int kEntries = 20000;
+    std::string text = "[Channel]\nCOUNT=" + std::to_string(kEntries) + "\n";
+    for (int k = kEntries - 1; k >= 0; --k)
+        text += "CH" + std::to_string(k) + "=N" + std::to_string(k) + "|a|\n";
+    writeText(text);
+    ArabicNameList list = load();
+    ASSERT_EQ(list.size(), static_cast<std::size_t>(kEntries));
+    EXPECT_EQ(list.front(), "N0|a|");
+    EXPECT_EQ(list.back(), "N" + std::to_string(kEntries - 1) + "|a|");
+
+    list.erase(list.begin());
+    EXPECT_EQ(saveArabicNameList(list, file(), messages), kEntries - 1);
+    const ArabicNameList again = load();
+    EXPECT_EQ(again, list);
+}
+
 TEST_F(ArabicNameListFile, LongValuesAreCutTo1023BytesAndBytesStayAsTheyAre) {
     std::string longEntry(1100, 'x');
     for (std::size_t i = 0; i < longEntry.size(); i += 7) longEntry[i] = static_cast<char>(0xE3);
