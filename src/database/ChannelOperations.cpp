@@ -114,9 +114,8 @@ MembershipChange toggleGroupMember(ChannelDatabase& db, std::size_t g, ChannelRe
                                    MessageSink& messages) {
     if (g >= db.groups.size() || !db.findChannel(channel)) return MembershipChange::None;
     auto& refs = db.groups[g].refs;
-    bool member = std::any_of(refs.begin(), refs.end(), [&](const ChannelRef& r) {
-        return r.number == channel.number;
-    });
+    bool member = std::any_of(refs.begin(), refs.end(),
+                              [&](const ChannelRef& r) { return r.number == channel.number; });
     if (member) {
         db.removeReferences(channel.number, static_cast<std::uint16_t>(g));
         return MembershipChange::Removed;

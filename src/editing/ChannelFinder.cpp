@@ -9,7 +9,9 @@
 namespace kavro {
 namespace {
 
-std::uint16_t u16(std::size_t v) { return static_cast<std::uint16_t>(v); }
+std::uint16_t u16(std::size_t v) {
+    return static_cast<std::uint16_t>(v);
+}
 
 std::string numbered(const char* format, std::size_t number, const std::string& text) {
     char prefix[16];
@@ -28,8 +30,10 @@ std::string upperCaseForSearch(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
         auto b = static_cast<unsigned char>(c);
-        if (b >= 'a' && b <= 'z') c = static_cast<char>(b - 'a' + 'A');
-        else if (b == 0x9C) c = static_cast<char>(0x8C);  // the oe ligature
+        if (b >= 'a' && b <= 'z')
+            c = static_cast<char>(b - 'a' + 'A');
+        else if (b == 0x9C)
+            c = static_cast<char>(0x8C);  // the oe ligature
     }
     return out;
 }

@@ -47,7 +47,9 @@ protected:
     ChannelDatabase original;
 };
 
-bool isData(const ChannelRecord& c) { return c.serviceType() == ChannelRecord::Data; }
+bool isData(const ChannelRecord& c) {
+    return c.serviceType() == ChannelRecord::Data;
+}
 
 TEST_F(ToolAndFindCommandTest, RemoveDataLeavesNoDataChannelAndSoundGroups) {
     const std::size_t data = count(original, isData);

@@ -30,8 +30,8 @@ int run(const std::vector<std::string>& args) {
     const std::string& in = parser.positional()[1];
     const std::string& out = parser.positional()[2];
     if (tool != "remove-data" && tool != "remove-cband" && tool != "sort")
-        return usageError(kName, "unknown tool '" + tool +
-                                     "' (use remove-data, remove-cband or sort)");
+        return usageError(kName,
+                          "unknown tool '" + tool + "' (use remove-data, remove-cband or sort)");
 
     ChannelDatabase db;
     CliMessageSink messages;
