@@ -15,6 +15,9 @@ Command arabizeCommand();
 Command namesCommand();
 Command toolCommand();
 Command findCommand();
+Command portsCommand();
+Command uploadCommand();
+Command downloadCommand();
 
 const std::vector<Command>& allCommands() {
     static const std::vector<Command> commands = {
@@ -29,6 +32,9 @@ const std::vector<Command>& allCommands() {
         namesCommand(),
         toolCommand(),
         findCommand(),
+        portsCommand(),
+        uploadCommand(),
+        downloadCommand(),
     };
     return commands;
 }

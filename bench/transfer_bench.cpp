@@ -1,0 +1,125 @@
+// One full upload and one full download through the real serial port against the receiver
+// simulator on a pseudo-terminal, with no pacing: what is measured is the program's own cost
+// (and the simulator's), not the line. At 115200 baud the line alone takes about 57 s.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <ctime>
+
+#include "DatabaseBuilder.h"
+#include "ReceiverSimulator.h"
+#include "link/Download.h"
+#include "link/Upload.h"
+#include "link/serial/SerialPort.h"
+
+namespace kavro {
+namespace {
+
+using namespace std::chrono_literals;
+
+class QuietSession : public TransferSession {
+public:
+    void setProgress(int) override {}
+    void showCountdown(int) override {}
+    void setStatus(int) override {}
+    void setStatusText(std::string_view) override {}
+    bool pollCancel() override { return false; }
+};
+
+const ChannelDatabase& demoDatabase() {
+    static const ChannelDatabase db = test::makeRandomDatabase(7);
+    return db;
+}
+
+double processCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + t.tv_nsec * 1e-9;
+}
+
+// CPU time of the whole process (protocol and simulator) per transfer, beside the default
+// CPU column, which counts the protocol's thread only.
+void reportProcessCpu(benchmark::State& state, double cpuSeconds) {
+    state.counters["process_cpu_ms"] =
+        benchmark::Counter(cpuSeconds * 1000.0 / static_cast<double>(state.iterations()));
+}
+
+void BM_UploadOverPty(benchmark::State& state) {
+    test::ReceiverScript script;
+    script.role = test::ReceiverScript::Role::Sender;
+    script.image = test::makeImage(demoDatabase());
+    SilentMessageSink messages;
+    QuietSession session;
+    double cpu = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        test::ReceiverSimulator simulator(script);
+        if (!simulator.start()) state.SkipWithError("no pseudo-terminal");
+        ChannelDatabase db;
+        const double cpuStart = processCpuSeconds();
+        state.ResumeTiming();
+
+        SerialPort port(messages, simulator.devicePath());
+        if (!upload(port, session, db, messages)) state.SkipWithError("upload failed");
+
+        state.PauseTiming();
+        cpu += processCpuSeconds() - cpuStart;
+        simulator.waitForEnd(5s);
+        simulator.stop();
+        state.ResumeTiming();
+    }
+    reportProcessCpu(state, cpu);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * image::kSize));
+}
+BENCHMARK(BM_UploadOverPty)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3)
+    ->Repetitions(5);
+
+void BM_DownloadOverPty(benchmark::State& state) {
+    test::ReceiverScript script;
+    script.role = test::ReceiverScript::Role::Receiver;
+    SilentMessageSink messages;
+    QuietSession session;
+    double cpu = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        test::ReceiverSimulator simulator(script);
+        if (!simulator.start()) state.SkipWithError("no pseudo-terminal");
+        const double cpuStart = processCpuSeconds();
+        state.ResumeTiming();
+
+        SerialPort port(messages, simulator.devicePath());
+        if (!download(port, session, demoDatabase(), messages))
+            state.SkipWithError("download failed");
+        simulator.waitForEnd(5s);  // the receiver has the whole image only once 0xED arrived
+
+        state.PauseTiming();
+        cpu += processCpuSeconds() - cpuStart;
+        simulator.stop();
+        state.ResumeTiming();
+    }
+    reportProcessCpu(state, cpu);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * image::kSize));
+}
+BENCHMARK(BM_DownloadOverPty)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3)
+    ->Repetitions(5);
+
+}  // namespace
+}  // namespace kavro
+
+int main(int argc, char** argv) {
+    // QSerialPort's socket notifiers want an application object.
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,49 @@
+#include "cli/TransferRunner.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <iostream>
+
+#include "cli/InterruptFlag.h"
+
+#if defined(_WIN32)
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace kavro::cli {
+
+bool stdoutIsTerminal() {
+#if defined(_WIN32)
+    return _isatty(_fileno(stdout)) != 0;
+#else
+    return ::isatty(STDOUT_FILENO) != 0;
+#endif
+}
+
+bool runTransfer(const std::string& portName, std::uint64_t totalBytes,
+                 std::string_view instructions,
+                 const std::function<bool(SerialPort&, CliTransferSession&)>& transfer) {
+    // QSerialPort's socket notifiers want an application object; the GUI has its own.
+    std::unique_ptr<QCoreApplication> app;
+    int argc = 1;
+    char name[] = "kavro-cli";
+    char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+
+    InterruptFlag interrupt;
+    std::cout << instructions << std::flush;
+    CliTransferSession session(std::cout, stdoutIsTerminal(), interrupt.flag(), totalBytes);
+    bool ok = false;
+    {
+        SerialPort port(session, portName, SerialPort::kDefaultBaudRate);
+        ok = transfer(port, session);
+    }
+    session.finish();
+    return ok;
+}
+
+}  // namespace kavro::cli
