@@ -123,7 +123,8 @@ bool SerialPort::writeAll(const char* data, std::size_t length) {
         if (left <= 0 || !port_->waitForBytesWritten(static_cast<int>(left))) break;
     }
     if (port_->bytesToWrite() > 0) {
-        // Drop the rest so it cannot slip out behind a later write.
+        // Drop the rest (ours and whatever the driver still holds) so nothing of a failed write
+        // slips out behind a later one. The protocols abandon the transfer after it anyway.
         port_->clear(QSerialPort::Output);
         port_->clearError();
         return false;

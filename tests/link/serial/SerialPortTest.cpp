@@ -6,6 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -159,6 +160,27 @@ TEST(SerialPortTest, ClosedPortDoesNoMoreIo) {
     EXPECT_TRUE(port.open());
     EXPECT_TRUE(port.writeByte(0xEB));
     EXPECT_EQ(pty.drain(100), std::vector<std::uint8_t>{0xEB});
+}
+
+// Nobody reads the other end: once the line's buffers are full a write cannot complete within
+// its time-out and reports false, and what it could not send never follows a later write.
+// (What the driver still held is dropped with it; the transfer is over by then anyway.)
+TEST(SerialPortTest, WriteThatCannotCompleteFails) {
+    CookedPty pty;
+    ASSERT_TRUE(pty.ok);
+    RecordingMessageSink messages;
+    SerialPort port(messages, pty.path);
+    ASSERT_TRUE(port.open());
+    std::vector<std::uint8_t> block(64, 0x00);
+    int blocks = 0;
+    while (blocks < 100000 && port.writeBlock(block.data(), block.size())) ++blocks;
+    ASSERT_LT(blocks, 100000);
+
+    const std::vector<std::uint8_t> line = pty.drain(100);
+    EXPECT_LE(line.size(), std::size_t(blocks + 1) * block.size());
+    EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](std::uint8_t b) { return b == 0; }));
+    ASSERT_TRUE(port.writeByte(0xAB));
+    EXPECT_EQ(pty.drain(100), std::vector<std::uint8_t>{0xAB});
 }
 
 #ifndef _WIN32
