@@ -68,6 +68,8 @@ std::string CliTransferSession::progressLine(int percent) {
 
 void CliTransferSession::setProgress(int percent) {
     const int shown = clampPercent(percent);
+    // The protocols start at 0 before the receiver is even there; the bar waits for data.
+    if (shown == 0 && !progressShown_) return;
     if (terminal_) {
         if (shown != lastPercent_ || !live_) showLive(progressLine(shown));
     } else if (shown == 100 ? lastPercent_ < 100 : shown / 10 > lastPercent_ / 10) {
