@@ -132,16 +132,5 @@ TEST(ReceiverSettingsTest, PasswordNeverReadsBeyondItsField) {
     EXPECT_EQ(block[28], '5') << "padding stays inside the field";
 }
 
-TEST(ReceiverSettingsTest, ClockIsPlainNumbersWithTheYearOffset) {
-    Block block{};
-    ReceiverSettings s(block);
-    s.setClock({23, 59, 58, 2024, 2, 29});
-    EXPECT_EQ(block[71], 23);
-    EXPECT_EQ(block[74], 124);
-    EXPECT_EQ(block[75], 2);
-    EXPECT_EQ(block[76], 29);
-    EXPECT_EQ(s.clock(), (ReceiverSettings::Clock{23, 59, 58, 2024, 2, 29}));
-}
-
 }  // namespace
 }  // namespace kavro
