@@ -229,19 +229,5 @@ TEST(TransferCommandsTest, CtrlCCancelsTheCallAndTellsTheReceiver) {
     EXPECT_EQ(codes, std::vector<std::uint8_t>{link::kEndOfTransfer});
 }
 
-TEST(TransferCommandsTest, CtrlCCancelsADownloadWaitingForTheReceiver) {
-    TemporaryDirectory dir;
-    const std::string in = dir.file("In.ird");
-    writeImageFile(in, demoImage());
-    ReceiverScript script = receiving();
-    script.hangAfterPacket = 20;
-    Started receiver(script);
-    const Interrupted r =
-        runAndInterrupt({"download", "--port", receiver.port(), in}, "Download Header");
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(contains(r.err, "Failed to Download data."));
-    EXPECT_LE(receiver.simulator.log().packetsReceived, 20);
-}
-
 }  // namespace
 }  // namespace kavro::test

@@ -118,25 +118,5 @@ TEST(SerialTransferTest, BadPacketAbandonsTheUploadAndTellsTheReceiver) {
     EXPECT_EQ(messages.entries[0].stringId, strings::UploadFailed);
 }
 
-TEST(SerialTransferTest, CancelDuringAHangEndsTheDownload) {
-    ReceiverScript script;
-    script.role = ReceiverScript::Role::Receiver;
-    script.hangAfterPacket = 4;
-    ReceiverSimulator simulator(script);
-    ASSERT_TRUE(simulator.start()) << simulator.error();
-
-    RecordingMessageSink messages;
-    RecordingTransferSession session;
-    int pollsAfterHang = 0;
-    session.cancelWhen = [&] { return simulator.log().hung && ++pollsAfterHang == 3; };
-    SerialPort port(messages, simulator.devicePath());
-    EXPECT_FALSE(download(port, session, makeRandomDatabase(44), messages));
-    EXPECT_FALSE(port.isOpen());
-    EXPECT_EQ(session.cancelsReported, 1);
-    EXPECT_EQ(simulator.log().packetsReceived, 4);
-    ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].stringId, strings::DownloadFailed);
-}
-
 }  // namespace
 }  // namespace kavro::test
