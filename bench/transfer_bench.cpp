@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-
 #include <chrono>
 #include <ctime>
 

@@ -21,8 +21,8 @@ bool isClosingText(int stringId) {
 }  // namespace
 
 CliTransferSession::CliTransferSession(std::ostream& out, bool terminal,
-                                       std::atomic<bool>& cancelRequested,
-                                       std::uint64_t totalBytes, MillisecondClock& clock)
+                                       std::atomic<bool>& cancelRequested, std::uint64_t totalBytes,
+                                       MillisecondClock& clock)
     : out_(out),
       terminal_(terminal),
       cancelRequested_(cancelRequested),
@@ -137,6 +137,8 @@ MessageButton CliTransferSession::showText(std::string_view text, MessageStyle s
     return messages_.showText(text, style);
 }
 
-void CliTransferSession::finish() { endLive(); }
+void CliTransferSession::finish() {
+    endLive();
+}
 
 }  // namespace kavro::cli

@@ -28,8 +28,7 @@ public:
     void setStatusText(std::string_view text) override;
     bool pollCancel() override;
 
-    MessageButton showMessage(int stringId, std::string_view argument,
-                              MessageStyle style) override;
+    MessageButton showMessage(int stringId, std::string_view argument, MessageStyle style) override;
     MessageButton showMessageNumber(int stringId, long long value, MessageStyle style) override;
     MessageButton showText(std::string_view text, MessageStyle style) override;
 
@@ -50,7 +49,7 @@ private:
     MillisecondClock& clock_;
     CliMessageSink messages_;
 
-    bool live_ = false;          // a live line is on screen (terminal only)
+    bool live_ = false;  // a live line is on screen (terminal only)
     std::size_t liveWidth_ = 0;
     int lastCountdown_ = -1;
     int lastPercent_ = -1;

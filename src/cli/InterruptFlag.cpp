@@ -27,8 +27,12 @@ InterruptFlag::InterruptFlag() {
     if (previous == SIG_ERR) previous = SIG_DFL;
 }
 
-InterruptFlag::~InterruptFlag() { std::signal(SIGINT, previous); }
+InterruptFlag::~InterruptFlag() {
+    std::signal(SIGINT, previous);
+}
 
-std::atomic<bool>& InterruptFlag::flag() { return requested; }
+std::atomic<bool>& InterruptFlag::flag() {
+    return requested;
+}
 
 }  // namespace kavro::cli

@@ -1,7 +1,6 @@
 #include "cli/TransferRunner.h"
 
 #include <QCoreApplication>
-
 #include <cstdio>
 #include <iostream>
 

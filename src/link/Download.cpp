@@ -20,8 +20,7 @@ std::optional<IrdImage> buildImage(const ChannelDatabase& db, MessageSink& messa
     try {
         ChannelDatabase copy = db;
         if (auto exceeded = findCapacityExceeded(copy))
-            messages.showMessageNumber(exceeded->stringId,
-                                       static_cast<long long>(exceeded->limit));
+            messages.showMessageNumber(exceeded->stringId, static_cast<long long>(exceeded->limit));
         return writeImage(copy);
     } catch (const std::bad_alloc&) {
         return std::nullopt;
@@ -64,8 +63,7 @@ public:
             for (;;) {
                 const ReadOutcome got = pollAndRead(port_, session_, answer);
                 if (got == ReadOutcome::Cancelled) return false;
-                if (got == ReadOutcome::Byte &&
-                    (answer == kSendPacket || answer == kEndOfTransfer))
+                if (got == ReadOutcome::Byte && (answer == kSendPacket || answer == kEndOfTransfer))
                     break;
             }
             if (answer == kEndOfTransfer) break;

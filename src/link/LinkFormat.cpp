@@ -11,8 +11,8 @@ int percentOf(std::uint64_t packets, std::uint64_t total) {
     if (total == 0) return 100;
     // Wide arithmetic: a receiver that keeps asking for packets must not wrap the figure.
     const std::uint64_t percent = packets * 100 * kPayloadSize / total;
-    return static_cast<int>(
-        std::min<std::uint64_t>(percent, static_cast<std::uint64_t>(std::numeric_limits<int>::max())));
+    return static_cast<int>(std::min<std::uint64_t>(
+        percent, static_cast<std::uint64_t>(std::numeric_limits<int>::max())));
 }
 
 }  // namespace
@@ -50,6 +50,8 @@ int uploadPercent(std::uint64_t packets, std::uint64_t imageLength) {
     return percentOf(packets, imageLength);
 }
 
-int downloadPercent(std::uint64_t packets) { return percentOf(packets, kDownloadProgressTotal); }
+int downloadPercent(std::uint64_t packets) {
+    return percentOf(packets, kDownloadProgressTotal);
+}
 
 }  // namespace kavro::link

@@ -22,7 +22,6 @@ struct BlockRead {
 // Reads a header or packet of `size` bytes into `dest`. The first byte is awaited until it
 // arrives or the user cancels; after it, the block ends at the first silent read. A block
 // with fewer than `size` bytes is short and must be rejected by the caller.
-BlockRead readBlock(BytePort& port, TransferSession& session, std::uint8_t* dest,
-                    std::size_t size);
+BlockRead readBlock(BytePort& port, TransferSession& session, std::uint8_t* dest, std::size_t size);
 
 }  // namespace kavro::link

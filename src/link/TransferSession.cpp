@@ -8,9 +8,13 @@
 
 namespace kavro {
 
-int clampPercent(int percent) { return std::clamp(percent, 0, 100); }
+int clampPercent(int percent) {
+    return std::clamp(percent, 0, 100);
+}
 
-std::string percentText(int percent) { return std::to_string(clampPercent(percent)) + "%"; }
+std::string percentText(int percent) {
+    return std::to_string(clampPercent(percent)) + "%";
+}
 
 std::string countdownText(int elapsedSeconds) {
     const int remaining = std::max(0, link::kCallSeconds - std::max(0, elapsedSeconds));

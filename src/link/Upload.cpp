@@ -41,8 +41,7 @@ public:
         const std::uint64_t imageLength =
             static_cast<std::uint64_t>(readU32(header + kDataLengthOffset)) + kHeaderSize;
         if (imageLength > kMaxUploadImageSize) {
-            messages_.showMessageNumber(strings::ImageTooLong,
-                                        static_cast<long long>(imageLength));
+            messages_.showMessageNumber(strings::ImageTooLong, static_cast<long long>(imageLength));
             return false;
         }
         if (imageLength > image.size()) {
@@ -66,9 +65,8 @@ public:
             const BlockRead block = readBlock(port_, session_, packet.data(), kPacketSize);
             if (block.cancelled || block.received < kPacketSize) return false;
             if (position < imageLength) {
-                const auto n =
-                    static_cast<std::size_t>(std::min<std::uint64_t>(imageLength - position,
-                                                                     kPayloadSize));
+                const auto n = static_cast<std::size_t>(
+                    std::min<std::uint64_t>(imageLength - position, kPayloadSize));
                 if (!packetIsValid(packet)) return false;
                 std::memcpy(image.data() + position, packet.data() + 1, n);
             }
@@ -159,8 +157,10 @@ bool upload(BytePort& port, TransferSession& session, ChannelDatabase& db, Messa
     try {
         ChannelDatabase fresh;
         stored = readImage(fresh, &image, messages) != 0;
-        if (stored) db = std::move(fresh);
-        else messages.showMessage(strings::CannotWriteToList);
+        if (stored)
+            db = std::move(fresh);
+        else
+            messages.showMessage(strings::CannotWriteToList);
     } catch (const std::bad_alloc&) {
         messages.showMessage(strings::OutOfMemory);
     }

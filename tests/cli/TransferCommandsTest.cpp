@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -154,8 +153,8 @@ TEST(TransferCommandsTest, FailedUploadWritesNothing) {
     const std::string out = dir.file("Up.ird");
     const ProgramResult r = runCli({"upload", "--port", receiver.port(), out});
     EXPECT_TRUE(r.exitedWith(1));
-    EXPECT_EQ(r.err, "kavro-cli: DATA version must be: 00008209 !!!\nkavro-cli: " +
-                         kUploadFailed + "\n");
+    EXPECT_EQ(r.err,
+              "kavro-cli: DATA version must be: 00008209 !!!\nkavro-cli: " + kUploadFailed + "\n");
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_TRUE(receiver.simulator.waitForEnd(5s));
     EXPECT_TRUE(receiver.simulator.log().abandoned);
@@ -217,8 +216,8 @@ TEST(TransferCommandsTest, CtrlCCancelsTheCallAndTellsTheReceiver) {
     script.silent = true;
     Started receiver(script);
     const std::string out = dir.file("Up.ird");
-    const Interrupted r = runAndInterrupt({"upload", "--port", receiver.port(), out},
-                                          "Remainder : 19 Sec.");
+    const Interrupted r =
+        runAndInterrupt({"upload", "--port", receiver.port(), out}, "Remainder : 19 Sec.");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(contains(r.out, "Cancelled."));
     EXPECT_FALSE(contains(r.out, "Remainder : 15 Sec."));

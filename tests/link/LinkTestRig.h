@@ -46,6 +46,8 @@ struct LinkTestRig {
     }
 };
 
-inline std::string text(int id) { return std::string(stringText(id)); }
+inline std::string text(int id) {
+    return std::string(stringText(id));
+}
 
 }  // namespace kavro::test

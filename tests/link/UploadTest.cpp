@@ -152,8 +152,8 @@ TEST_F(UploadTest, HeaderWithWrongVersionMagicOrLengthFails) {
         script.headerDataLength = length;
         messages.entries.clear();
         EXPECT_FALSE(run());
-        expectFailure({formatText(stringText(strings::ImageTooLong),
-                                  static_cast<long long>(length) + 64)});
+        expectFailure(
+            {formatText(stringText(strings::ImageTooLong), static_cast<long long>(length) + 64)});
         EXPECT_EQ(count(kHeaderAccepted), 0);
     }
 }
@@ -207,10 +207,10 @@ TEST_F(UploadTest, LastPartialPacketStoresOnlyImageBytesButChecksPadding) {
     EXPECT_EQ(receiver->log().packetsSent, 11);
     ASSERT_EQ(received.size(), image::kSize);
     const std::size_t end = 64 + 10 * 1021 + 100;
-    EXPECT_TRUE(std::equal(received.begin() + 64, received.begin() + end,
-                           script.image.begin() + 64));
-    EXPECT_TRUE(std::all_of(received.begin() + end, received.end(),
-                            [](std::uint8_t b) { return b == 0; }));
+    EXPECT_TRUE(
+        std::equal(received.begin() + 64, received.begin() + end, script.image.begin() + 64));
+    EXPECT_TRUE(
+        std::all_of(received.begin() + end, received.end(), [](std::uint8_t b) { return b == 0; }));
     EXPECT_EQ(readU32(received.data() + kDataLengthOffset), 10u * 1021 + 100);
     EXPECT_EQ(session.progress.back(), 11 * 102100 / (10 * 1021 + 164));  // shown as 100
 

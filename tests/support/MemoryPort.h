@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "link/BytePort.h"
-#include "messages/MessageSink.h"
 #include "ReceiverModel.h"
 #include "VirtualClock.h"
+#include "link/BytePort.h"
+#include "messages/MessageSink.h"
 
 namespace kavro::test {
 
@@ -34,7 +34,7 @@ public:
     int failWriteCall = 0;
 
     // What happened.
-    std::vector<std::uint8_t> written;  // every byte the PC got onto the line
+    std::vector<std::uint8_t> written;    // every byte the PC got onto the line
     std::vector<std::size_t> blockSizes;  // lengths of the writeBlock calls
     int opens = 0;
     int closes = 0;

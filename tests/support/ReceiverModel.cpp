@@ -195,8 +195,7 @@ void ReceiverModel::packetArrived() {
 }
 
 void ReceiverModel::sendCode(std::uint8_t code) {
-    output_.insert(output_.end(), script_.noiseBeforeCodes.begin(),
-                   script_.noiseBeforeCodes.end());
+    output_.insert(output_.end(), script_.noiseBeforeCodes.begin(), script_.noiseBeforeCodes.end());
     if (script_.replaceCode && script_.replaceCode->first == code)
         code = script_.replaceCode->second;
     output_.push_back(code);

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "link/LinkFormat.h"
 #include "ReceiverScript.h"
+#include "link/LinkFormat.h"
 
 namespace kavro::test {
 
@@ -79,8 +79,8 @@ private:
 
     std::uint64_t lastCallMs_ = 0;
     std::optional<std::uint64_t> originMs_;  // time is counted from the first event
-    std::vector<std::uint8_t> incoming_;  // header or packet being received
-    std::vector<std::uint8_t> payload_;   // Receiver: header and payloads in order
+    std::vector<std::uint8_t> incoming_;     // header or packet being received
+    std::vector<std::uint8_t> payload_;      // Receiver: header and payloads in order
 };
 
 }  // namespace kavro::test

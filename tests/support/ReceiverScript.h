@@ -22,10 +22,10 @@ struct ReceiverScript {
     // Sender: the image the receiver holds. Bytes past its end are sent as zeros.
     IrdImage image;
 
-    bool silent = false;              // never calls, never answers
-    std::uint64_t startDelayMs = 0;   // before the first call / before answering the PC's call
+    bool silent = false;                 // never calls, never answers
+    std::uint64_t startDelayMs = 0;      // before the first call / before answering the PC's call
     std::uint64_t callIntervalMs = 400;  // Sender: 0xE1 repeated while nobody answers
-    bool callTwice = false;           // Sender: a second 0xE1 right behind the first
+    bool callTwice = false;              // Sender: a second 0xE1 right behind the first
 
     std::vector<std::uint8_t> noiseBeforeCall;   // Sender: line noise before the first 0xE1
     std::vector<std::uint8_t> noiseBeforeCodes;  // sent before every later control code
@@ -41,7 +41,7 @@ struct ReceiverScript {
     int swappedChecksumPacket = 0;  // checksum bytes low first
     int shortPacket = 0;            // only `shortPacketBytes` of this packet are sent
     std::size_t shortPacketBytes = 1000;
-    std::uint8_t paddingByte = 0;   // payload bytes past the announced image length
+    std::uint8_t paddingByte = 0;  // payload bytes past the announced image length
 
     // Sends `second` where the code `first` is due.
     std::optional<std::pair<std::uint8_t, std::uint8_t>> replaceCode;

@@ -26,9 +26,11 @@ int run(const std::vector<std::string>& args) {
     if (!openDatabase(db, in, messages)) return ExitFailed;
 
     const std::string instructions =
-        "Sending " + in + " (" + databaseSummary(db) + ").\n"
+        "Sending " + in + " (" + databaseSummary(db) +
+        ").\n"
         "Put the receiver in standby ('----'), then press 6 9 1 7 5 on its remote control.\n"
-        "Calling the receiver on " + *port + " (Ctrl+C cancels).\n";
+        "Calling the receiver on " +
+        *port + " (Ctrl+C cancels).\n";
     const bool sent = runTransfer(*port, link::kDownloadProgressTotal, instructions,
                                   [&](SerialPort& serial, CliTransferSession& session) {
                                       return download(serial, session, db, session);

@@ -44,7 +44,8 @@ int run(const std::vector<std::string>& args) {
 
     const std::string instructions =
         "Put the receiver in standby ('----'), then press 5 8 3 0 2 on its remote control.\n"
-        "Waiting for the receiver on " + *port + " (Ctrl+C cancels).\n";
+        "Waiting for the receiver on " +
+        *port + " (Ctrl+C cancels).\n";
     ChannelDatabase db;
     IrdImage image;
     const bool received = runTransfer(

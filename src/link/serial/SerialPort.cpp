@@ -2,7 +2,6 @@
 
 #include <QSerialPort>
 #include <QString>
-
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -30,7 +29,9 @@ bool SerialPort::isSupportedBaudRate(std::uint32_t rate) {
 SerialPort::SerialPort(MessageSink& messages, std::string portName, std::uint32_t baudRate)
     : messages_(messages), portName_(std::move(portName)), baudRate_(baudRate) {}
 
-SerialPort::~SerialPort() { close(); }
+SerialPort::~SerialPort() {
+    close();
+}
 
 bool SerialPort::open() {
     close();
@@ -116,8 +117,7 @@ bool SerialPort::writeAll(const char* data, std::size_t length) {
         port_->clearError();
         return false;
     }
-    const long long budget =
-        static_cast<long long>(length) * kWritePerByteMs + kWriteConstantMs;
+    const long long budget = static_cast<long long>(length) * kWritePerByteMs + kWriteConstantMs;
     while (port_->bytesToWrite() > 0) {
         const long long left = budget - elapsedMs(start);
         if (left <= 0 || !port_->waitForBytesWritten(static_cast<int>(left))) break;

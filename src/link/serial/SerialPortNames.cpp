@@ -1,7 +1,6 @@
 #include "link/serial/SerialPortNames.h"
 
 #include <QSerialPortInfo>
-
 #include <algorithm>
 #include <cctype>
 

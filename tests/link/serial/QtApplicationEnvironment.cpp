@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-
 #include <memory>
 
 namespace {
@@ -19,7 +18,6 @@ private:
     std::unique_ptr<QCoreApplication> app_;
 };
 
-const auto* const registered =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+const auto* const registered = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 }  // namespace

@@ -16,7 +16,9 @@ namespace {
 
 std::atomic<bool> interrupted{false};
 
-void onSignal(int) { interrupted = true; }
+void onSignal(int) {
+    interrupted = true;
+}
 
 }  // namespace
 
@@ -80,8 +82,8 @@ int main(int argc, char** argv) {
                                       : "the transfer did not finish.")
                   << std::endl;
     } else {
-        std::cout << "Received " << log.packetsReceived << " packets ("
-                  << log.badPacketsReceived << " with a wrong marker or checksum); "
+        std::cout << "Received " << log.packetsReceived << " packets (" << log.badPacketsReceived
+                  << " with a wrong marker or checksum); "
                   << (log.completed ? "the PC confirmed the end."
                       : log.hung    ? "the receiver fell silent as asked."
                                     : "the transfer did not finish.")
@@ -92,8 +94,7 @@ int main(int argc, char** argv) {
                 std::cerr << "kavro-receiver-sim: cannot write '" << options.savePath << "'\n";
                 return 1;
             }
-            std::cout << "Saved " << image.size() << " bytes to " << options.savePath
-                      << std::endl;
+            std::cout << "Saved " << image.size() << " bytes to " << options.savePath << std::endl;
         }
     }
     return log.completed ? 0 : 1;

@@ -118,8 +118,7 @@ bool parseSimulatorOptions(const std::vector<std::string>& args, SimulatorOption
             if (!only(sender) || !value(link::kHeaderSize, n)) return false;
             s.headerBytes = static_cast<std::size_t>(n);
         } else if (a == "--data-length") {
-            if (!only(sender) || !value(std::numeric_limits<std::uint32_t>::max(), n))
-                return false;
+            if (!only(sender) || !value(std::numeric_limits<std::uint32_t>::max(), n)) return false;
             s.headerDataLength = static_cast<std::uint32_t>(n);
         } else if (a == "--unexpected-code") {
             if (!only(sender)) return false;
