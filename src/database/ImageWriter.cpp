@@ -97,8 +97,22 @@ std::optional<IrdImage> writeImage(ChannelDatabase& db) {
     for (std::size_t g = 0; g < kMaxGroups; ++g)
         writeU16(img + kStartupChannelsOffset + 2 * g, db.startupChannels[g]);
 
-    for (const ImageCrc& crc : imageCrcLayout(db.groups.size(), c, t))
-        writeU32(img + crc.storedAt, crc32Mpeg2(img + crc.start, crc.length));
+    // A whole-region CRC starts with the bytes of its used part, so it continues from that
+    // part's CRC instead of reading them again.
+    std::uint32_t previousUsed = 0;
+    std::size_t previousUsedLength = 0;
+    for (const ImageCrc& crc : imageCrcLayout(db.groups.size(), c, t)) {
+        std::uint32_t value;
+        if (!crc.usedPartOnly && previousUsedLength > 0 && previousUsedLength <= crc.length) {
+            value = crc32Mpeg2(img + crc.start + previousUsedLength,
+                               crc.length - previousUsedLength, previousUsed);
+        } else {
+            value = crc32Mpeg2(img + crc.start, crc.length);
+        }
+        writeU32(img + crc.storedAt, value);
+        previousUsed = value;
+        previousUsedLength = crc.usedPartOnly ? crc.length : 0;
+    }
     return out;
 }
 
