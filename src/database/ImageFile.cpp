@@ -11,6 +11,7 @@
 
 #include "database/ByteOrder.h"
 #include "database/ImageWriter.h"
+#include "database/LocalTime.h"
 #include "messages/StringIds.h"
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -49,13 +50,7 @@ std::string tempNameBeside(const fs::path& target) {
 }  // namespace
 
 CalendarDate today() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-#if defined(_WIN32)
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = localTimeNow();
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 

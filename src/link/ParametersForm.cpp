@@ -4,6 +4,7 @@
 #include <ctime>
 #include <utility>
 
+#include "database/LocalTime.h"
 #include "messages/DialogValidation.h"
 #include "messages/StringIds.h"
 #include "messages/StringTable.h"
@@ -47,13 +48,7 @@ std::string formatItem(const char* pattern, std::size_t number, const std::strin
 }  // namespace
 
 LocalDateTime localNow() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-#if defined(_WIN32)
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = localTimeNow();
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
