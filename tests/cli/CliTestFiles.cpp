@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "DatabaseBuilder.h"
+#include "RecordingMessageSink.h"
+#include "database/ImageFile.h"
 #include "editing/DemoDatabase.h"
 
 namespace kavro::test {
@@ -15,6 +17,13 @@ IrdImage demoImage() {
 
 void writeImageFile(const std::string& path, const IrdImage& image) {
     ASSERT_TRUE(writeBytes(path, image)) << path;
+}
+
+ChannelDatabase readDatabase(const std::string& path) {
+    ChannelDatabase db;
+    RecordingMessageSink messages;
+    EXPECT_TRUE(readFile(db, path, messages)) << path;
+    return db;
 }
 
 }  // namespace kavro::test
