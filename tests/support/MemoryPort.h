@@ -2,13 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "ReceiverModel.h"
 #include "VirtualClock.h"
 #include "link/BytePort.h"
-#include "messages/MessageSink.h"
 
 namespace kavro::test {
 
@@ -20,30 +18,43 @@ public:
 
     MemoryPort(ReceiverModel& receiver, VirtualClock& clock) : receiver_(receiver), clock_(clock) {}
 
-    bool open() override;
-    void close() override;
+    bool open() override { return open_ = true; }
+    void close() override { open_ = false; }
     bool isOpen() const override { return open_; }
-    int readByte(std::uint8_t& byte) override;
-    bool writeByte(std::uint8_t byte) override;
-    bool writeBlock(const std::uint8_t* data, std::size_t length) override;
 
-    // Fault switches: open fails (showing the port's message on `openMessages`), or the n-th
-    // write call (counting bytes and blocks from 1) fails.
-    bool failOpen = false;
-    MessageSink* openMessages = nullptr;
-    int failWriteCall = 0;
+    int readByte(std::uint8_t& byte) override {
+        if (!usable()) return 0;
+        ++reads;
+        receiver_.advance(clock_.now);
+        if (receiver_.output().empty()) {
+            clock_.now += kSilentReadMs;
+            receiver_.advance(clock_.now);
+            return 0;
+        }
+        byte = receiver_.output().front();
+        receiver_.output().pop_front();
+        return 1;
+    }
+    bool writeByte(std::uint8_t byte) override { return writeBlock(&byte, 1); }
+    bool writeBlock(const std::uint8_t* data, std::size_t length) override {
+        if (data == nullptr || length == 0 || !usable() || ++writeCalls_ == failWriteCall)
+            return false;
+        for (std::size_t i = 0; i < length; ++i) receiver_.receive(data[i], clock_.now);
+        written.insert(written.end(), data, data + length);
+        return true;
+    }
 
-    // What happened.
-    std::vector<std::uint8_t> written;    // every byte the PC got onto the line
-    std::vector<std::size_t> blockSizes;  // lengths of the writeBlock calls
-    int opens = 0;
-    int closes = 0;
+    int failWriteCall = 0;  // the n-th write call (bytes and blocks, from 1) fails
+
+    std::vector<std::uint8_t> written;  // every byte the PC got onto the line
     int reads = 0;
-    int silentReads = 0;
     int ioWhileClosed = 0;  // reads or writes attempted on a port that is not open
 
 private:
-    bool countWrite();
+    bool usable() {
+        if (!open_) ++ioWhileClosed;
+        return open_;
+    }
 
     ReceiverModel& receiver_;
     VirtualClock& clock_;

@@ -1,7 +1,6 @@
 #include "ReceiverModel.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "database/ByteOrder.h"
 
@@ -9,15 +8,19 @@ namespace kavro::test {
 
 using namespace link;
 
-ReceiverModel::ReceiverModel(ReceiverScript script) : script_(std::move(script)) {}
-
-bool ReceiverModel::ended() const {
-    return state_ == State::Done || state_ == State::Hung || log_.abandoned;
-}
+namespace {
+constexpr std::uint64_t kCallIntervalMs = 400;  // Sender: 0xE1 repeated while nobody answers
+constexpr std::size_t kShortPacketBytes = 1000;
+}  // namespace
 
 std::uint64_t ReceiverModel::elapsed(std::uint64_t nowMs) {
     if (!originMs_) originMs_ = nowMs;
     return nowMs - *originMs_;
+}
+
+void ReceiverModel::hang() {
+    state_ = State::Hung;
+    log_.hung = true;
 }
 
 void ReceiverModel::advance(std::uint64_t nowMs) {
@@ -27,16 +30,11 @@ void ReceiverModel::advance(std::uint64_t nowMs) {
         output_.insert(output_.end(), script_.noiseBeforeCall.begin(),
                        script_.noiseBeforeCall.end());
         output_.push_back(kSenderReady);
-        ++log_.callsSent;
-        if (script_.callTwice) {
-            output_.push_back(kSenderReady);
-            ++log_.callsSent;
-        }
+        if (script_.callTwice) output_.push_back(kSenderReady);
         lastCallMs_ = nowMs;
         state_ = State::Calling;
-    } else if (state_ == State::Calling && nowMs - lastCallMs_ >= script_.callIntervalMs) {
+    } else if (state_ == State::Calling && nowMs - lastCallMs_ >= kCallIntervalMs) {
         output_.push_back(kSenderReady);
-        ++log_.callsSent;
         lastCallMs_ = nowMs;
     }
 }
@@ -46,13 +44,7 @@ void ReceiverModel::receive(std::uint8_t byte, std::uint64_t nowMs) {
     const bool inBlock = state_ == State::ReadingHeader || state_ == State::ReadingPacket;
     if (!inBlock) log_.codesFromPc.push_back(byte);
     if (state_ == State::Hung || state_ == State::Done) return;
-    if (!inBlock) {
-        if (script_.hangOnCode && byte == *script_.hangOnCode) {
-            state_ = State::Hung;
-            log_.hung = true;
-            return;
-        }
-    }
+    if (!inBlock && script_.hangOnCode == byte) return hang();
     if (script_.role == ReceiverScript::Role::Sender)
         receiveAsSender(byte);
     else
@@ -70,111 +62,67 @@ void ReceiverModel::receiveAsSender(std::uint8_t byte) {
         state_ = State::Done;
         return;
     }
-    switch (state_) {
-        case State::Calling:
-            if (byte == kReceiverReady) {
-                sendCode(kStart);
-                state_ = State::AwaitHeaderRequest;
-            }
-            break;
-        case State::AwaitHeaderRequest:
-            if (byte == kSendHeader) {
-                sendHeader();
-                state_ = State::AwaitHeaderAck;
-            }
-            break;
-        case State::AwaitHeaderAck:
-            if (byte == kHeaderAccepted) {
-                sendCode(kDataReady);
-                state_ = State::AwaitPacketRequest;
-            }
-            break;
-        case State::AwaitPacketRequest:
-        case State::AwaitNext:
-            if (byte == kSendPacket) {
-                sendPacket();
-                state_ = State::AwaitPacketAck;
-            }
-            break;
-        case State::AwaitPacketAck:
-            if (byte == kPacketAccepted) {
-                if (script_.hangAfterPacket == log_.packetsSent) {
-                    state_ = State::Hung;
-                    log_.hung = true;
-                    return;
-                }
-                sendCode(kPacketFinished);
-                state_ = State::AwaitNext;
-            }
-            break;
-        default:
-            break;
+    if (state_ == State::Calling && byte == kReceiverReady) {
+        sendCode(kStart);
+        state_ = State::AwaitHeaderRequest;
+    } else if (state_ == State::AwaitHeaderRequest && byte == kSendHeader) {
+        sendHeader();
+        state_ = State::AwaitHeaderAck;
+    } else if (state_ == State::AwaitHeaderAck && byte == kHeaderAccepted) {
+        sendCode(kDataReady);
+        state_ = State::AwaitNext;
+    } else if (state_ == State::AwaitNext && byte == kSendPacket) {
+        sendPacket();
+        state_ = State::AwaitPacketAck;
+    } else if (state_ == State::AwaitPacketAck && byte == kPacketAccepted) {
+        if (script_.hangAfterPacket == log_.packetsSent) return hang();
+        sendCode(kPacketFinished);
+        state_ = State::AwaitNext;
     }
 }
 
 void ReceiverModel::receiveAsReceiver(std::uint8_t byte, std::uint64_t nowMs) {
-    switch (state_) {
-        case State::Idle:
-            if (byte == kSenderReady && !script_.silent && nowMs >= script_.startDelayMs) {
-                sendCode(kReceiverReady);
-                state_ = State::AwaitStart;
-            }
-            break;
-        case State::AwaitStart:
-            if (byte == kStart) {
-                sendCode(kSendHeader);
-                incoming_.clear();
-                state_ = State::ReadingHeader;
-            }
-            break;
-        case State::ReadingHeader:
-            incoming_.push_back(byte);
-            if (incoming_.size() == kHeaderSize) {
-                log_.header = incoming_;
-                payload_ = incoming_;
-                if (script_.hangAfterHeader) {
-                    state_ = State::Hung;
-                    log_.hung = true;
-                    return;
-                }
-                sendCode(kHeaderAccepted);
-                state_ = State::AwaitDataReady;
-            }
-            break;
-        case State::AwaitDataReady:
-            if (byte == kDataReady) {
-                sendCode(kSendPacket);
-                incoming_.clear();
-                state_ = State::ReadingPacket;
-            }
-            break;
-        case State::ReadingPacket:
-            incoming_.push_back(byte);
-            if (incoming_.size() == kPacketSize) packetArrived();
-            break;
-        case State::AwaitPacketEnd:
-            if (byte == kPacketFinished) {
-                const int n = log_.packetsReceived;
-                if ((script_.endAfterPacket > 0 && n >= script_.endAfterPacket) ||
-                    n >= packetsWanted() + script_.extraPackets) {
-                    sendCode(kEndOfTransfer);
-                    state_ = State::AwaitConfirm;
-                } else {
-                    sendCode(kSendPacket);
-                    incoming_.clear();
-                    state_ = State::ReadingPacket;
-                }
-            }
-            break;
-        case State::AwaitConfirm:
-            if (byte == kEndConfirmed) {
-                log_.completed = true;
-                state_ = State::Done;
-            }
-            break;
-        default:
-            break;
+    if (state_ == State::Idle && byte == kSenderReady && !script_.silent &&
+        nowMs >= script_.startDelayMs) {
+        sendCode(kReceiverReady);
+        state_ = State::AwaitStart;
+    } else if (state_ == State::AwaitStart && byte == kStart) {
+        sendCode(kSendHeader);
+        incoming_.clear();
+        state_ = State::ReadingHeader;
+    } else if (state_ == State::ReadingHeader) {
+        incoming_.push_back(byte);
+        if (incoming_.size() < kHeaderSize) return;
+        log_.header = payload_ = incoming_;
+        if (script_.hangAfterHeader) return hang();
+        sendCode(kHeaderAccepted);
+        state_ = State::AwaitDataReady;
+    } else if (state_ == State::AwaitDataReady && byte == kDataReady) {
+        requestPacket();
+    } else if (state_ == State::ReadingPacket) {
+        incoming_.push_back(byte);
+        if (incoming_.size() == kPacketSize) packetArrived();
+    } else if (state_ == State::AwaitPacketEnd && byte == kPacketFinished) {
+        const std::uint64_t body = announcedLength() - kHeaderSize;
+        const int wanted = static_cast<int>((body + kPayloadSize - 1) / kPayloadSize);
+        const int n = log_.packetsReceived;
+        if ((script_.endAfterPacket > 0 && n >= script_.endAfterPacket) ||
+            n >= wanted + script_.extraPackets) {
+            sendCode(kEndOfTransfer);
+            state_ = State::AwaitConfirm;
+        } else {
+            requestPacket();
+        }
+    } else if (state_ == State::AwaitConfirm && byte == kEndConfirmed) {
+        log_.completed = true;
+        state_ = State::Done;
     }
+}
+
+void ReceiverModel::requestPacket() {
+    sendCode(kSendPacket);
+    incoming_.clear();
+    state_ = State::ReadingPacket;
 }
 
 void ReceiverModel::packetArrived() {
@@ -185,11 +133,7 @@ void ReceiverModel::packetArrived() {
     log_.packets.push_back(packet);
     payload_.insert(payload_.end(), packet.begin() + 1, packet.begin() + 1 + kPayloadSize);
     incoming_.clear();
-    if (script_.hangAfterPacket == log_.packetsReceived) {
-        state_ = State::Hung;
-        log_.hung = true;
-        return;
-    }
+    if (script_.hangAfterPacket == log_.packetsReceived) return hang();
     sendCode(kPacketAccepted);
     state_ = State::AwaitPacketEnd;
 }
@@ -202,21 +146,14 @@ void ReceiverModel::sendCode(std::uint8_t code) {
 }
 
 std::uint64_t ReceiverModel::announcedLength() const {
-    if (script_.role == ReceiverScript::Role::Receiver) {
-        if (log_.header.size() < kHeaderSize) return kHeaderSize;
-        return std::uint64_t(readU32(log_.header.data() + kDataLengthOffset)) + kHeaderSize;
-    }
+    const bool sender = script_.role == ReceiverScript::Role::Sender;
+    const IrdImage& header = sender ? script_.image : log_.header;
     std::uint32_t dataLength = 0;
-    if (script_.headerDataLength)
+    if (sender && script_.headerDataLength)
         dataLength = *script_.headerDataLength;
-    else if (script_.image.size() >= kHeaderSize)
-        dataLength = readU32(script_.image.data() + kDataLengthOffset);
+    else if (header.size() >= kHeaderSize)
+        dataLength = readU32(header.data() + kDataLengthOffset);
     return std::uint64_t(dataLength) + kHeaderSize;
-}
-
-int ReceiverModel::packetsWanted() const {
-    const std::uint64_t body = announcedLength() - kHeaderSize;
-    return static_cast<int>((body + kPayloadSize - 1) / kPayloadSize);
 }
 
 void ReceiverModel::sendHeader() {
@@ -236,10 +173,9 @@ void ReceiverModel::sendPacket() {
     packet[0] = kPacketMarker;
     for (std::size_t i = 0; i < kPayloadSize; ++i) {
         const std::uint64_t at = start + i;
-        if (at >= length)
-            packet[1 + i] = script_.paddingByte;
-        else if (at < script_.image.size())
-            packet[1 + i] = script_.image[static_cast<std::size_t>(at)];
+        packet[1 + i] = at >= length                ? script_.paddingByte
+                        : at < script_.image.size() ? script_.image[static_cast<std::size_t>(at)]
+                                                    : 0;
     }
     std::uint16_t sum = payloadChecksum(packet);
     if (number == script_.badChecksumPacket) ++sum;
@@ -247,9 +183,7 @@ void ReceiverModel::sendPacket() {
     packet[kPacketSize - 1] = static_cast<std::uint8_t>(sum);
     if (number == script_.swappedChecksumPacket)
         std::swap(packet[kPacketSize - 2], packet[kPacketSize - 1]);
-    const std::size_t count = number == script_.shortPacket
-                                  ? std::min(script_.shortPacketBytes, kPacketSize)
-                                  : kPacketSize;
+    const std::size_t count = number == script_.shortPacket ? kShortPacketBytes : kPacketSize;
     output_.insert(output_.end(), packet.begin(), packet.begin() + count);
 }
 

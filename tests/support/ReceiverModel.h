@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "ReceiverScript.h"
@@ -14,7 +14,6 @@ namespace kavro::test {
 // What the simulated receiver saw and did.
 struct ReceiverLog {
     std::vector<std::uint8_t> codesFromPc;  // single bytes from the PC outside header and packets
-    int callsSent = 0;                      // Sender: 0xE1 bytes sent
     int packetsSent = 0;                    // Sender
     int packetsReceived = 0;                // Receiver
     int badPacketsReceived = 0;             // Receiver: wrong marker or checksum
@@ -30,7 +29,7 @@ struct ReceiverLog {
 // tests and the pseudo-terminal simulator both drive it.
 class ReceiverModel {
 public:
-    explicit ReceiverModel(ReceiverScript script);
+    explicit ReceiverModel(ReceiverScript script) : script_(std::move(script)) {}
 
     void advance(std::uint64_t nowMs);
     void receive(std::uint8_t byte, std::uint64_t nowMs);
@@ -38,7 +37,7 @@ public:
     std::deque<std::uint8_t>& output() { return output_; }
     const ReceiverLog& log() const { return log_; }
     // Completed, abandoned or hung: nothing more will happen.
-    bool ended() const;
+    bool ended() const { return state_ == State::Done || state_ == State::Hung || log_.abandoned; }
 
     // Receiver: header and payloads as they arrived, cut to the length the header announced.
     IrdImage receivedImage() const;
@@ -52,14 +51,13 @@ private:
         ReadingHeader,
         AwaitHeaderAck,
         AwaitDataReady,
-        AwaitPacketRequest,
         ReadingPacket,
         AwaitPacketAck,
         AwaitPacketEnd,
         AwaitNext,
         AwaitConfirm,
         Done,
-        Hung,
+        Hung
     };
 
     void receiveAsSender(std::uint8_t byte);
@@ -67,16 +65,16 @@ private:
     void sendCode(std::uint8_t code);
     void sendHeader();
     void sendPacket();
+    void requestPacket();
     void packetArrived();
+    void hang();
     std::uint64_t announcedLength() const;
-    int packetsWanted() const;
+    std::uint64_t elapsed(std::uint64_t nowMs);
 
     ReceiverScript script_;
     State state_ = State::Idle;
     std::deque<std::uint8_t> output_;
     ReceiverLog log_;
-    std::uint64_t elapsed(std::uint64_t nowMs);
-
     std::uint64_t lastCallMs_ = 0;
     std::optional<std::uint64_t> originMs_;  // time is counted from the first event
     std::vector<std::uint8_t> incoming_;     // header or packet being received

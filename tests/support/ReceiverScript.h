@@ -22,10 +22,9 @@ struct ReceiverScript {
     // Sender: the image the receiver holds. Bytes past its end are sent as zeros.
     IrdImage image;
 
-    bool silent = false;                 // never calls, never answers
-    std::uint64_t startDelayMs = 0;      // before the first call / before answering the PC's call
-    std::uint64_t callIntervalMs = 400;  // Sender: 0xE1 repeated while nobody answers
-    bool callTwice = false;              // Sender: a second 0xE1 right behind the first
+    bool silent = false;             // never calls, never answers
+    std::uint64_t startDelayMs = 0;  // before the first call / before answering the PC's call
+    bool callTwice = false;          // Sender: a second 0xE1 right behind the first
 
     std::vector<std::uint8_t> noiseBeforeCall;   // Sender: line noise before the first 0xE1
     std::vector<std::uint8_t> noiseBeforeCodes;  // sent before every later control code
@@ -36,11 +35,10 @@ struct ReceiverScript {
     std::optional<std::uint32_t> headerDataLength;
     std::size_t headerBytes = 64;
 
-    // Sender packet faults.
-    int badChecksumPacket = 0;      // checksum off by one
-    int swappedChecksumPacket = 0;  // checksum bytes low first
-    int shortPacket = 0;            // only `shortPacketBytes` of this packet are sent
-    std::size_t shortPacketBytes = 1000;
+    // Sender packet faults: checksum off by one, checksum bytes low first, only 1000 bytes.
+    int badChecksumPacket = 0;
+    int swappedChecksumPacket = 0;
+    int shortPacket = 0;
     std::uint8_t paddingByte = 0;  // payload bytes past the announced image length
 
     // Sends `second` where the code `first` is due.
@@ -54,7 +52,7 @@ struct ReceiverScript {
     // arrived), once this code from the PC arrived, or (Receiver) once the header arrived.
     int hangAfterPacket = 0;
     std::optional<std::uint8_t> hangOnCode;
-    bool hangAfterHeader = false;  // Receiver: silent once the header arrived
+    bool hangAfterHeader = false;
 };
 
 }  // namespace kavro::test

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "link/TransferSession.h"
+#include "messages/StringTable.h"
 
 namespace kavro::test {
 
@@ -13,18 +14,19 @@ class RecordingTransferSession : public TransferSession {
 public:
     void setProgress(int percent) override { progress.push_back(percent); }
     void showCountdown(int elapsedSeconds) override { countdowns.push_back(elapsedSeconds); }
-    void setStatus(int stringId) override;
+    void setStatus(int stringId) override { statuses.emplace_back(stringText(stringId)); }
     void setStatusText(std::string_view text) override { statuses.emplace_back(text); }
-    bool pollCancel() override;
+    // Asks `cancelWhen`; a Cancel is reported once, as the dialog does.
+    bool pollCancel() override {
+        if (!cancelWhen || !cancelWhen()) return false;
+        cancelWhen = nullptr;
+        return true;
+    }
 
-    // Asked at every poll; true requests Cancel (reported once, as the dialog does).
     std::function<bool()> cancelWhen;
-
     std::vector<int> progress;
     std::vector<int> countdowns;
     std::vector<std::string> statuses;
-    int polls = 0;
-    int cancelsReported = 0;
 };
 
 }  // namespace kavro::test

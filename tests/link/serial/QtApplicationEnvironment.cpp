@@ -6,16 +6,14 @@
 namespace {
 
 // QSerialPort creates socket notifiers when it opens; they want an application object.
-class QtApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QCoreApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
+struct QtApplicationEnvironment : ::testing::Environment {
+    void SetUp() override { app = std::make_unique<QCoreApplication>(argc, argv); }
+    void TearDown() override { app.reset(); }
 
-private:
-    int argc_ = 1;
-    char name_[32] = "kavro_serial_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QCoreApplication> app_;
+    int argc = 1;
+    char name[32] = "kavro_serial_tests";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
 };
 
 const auto* const registered = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
