@@ -7,7 +7,6 @@
 #include "TemporaryDirectory.h"
 #include "database/ByteOrder.h"
 #include "database/ImageFile.h"
-#include "database/ImageWriter.h"
 #include "messages/StringIds.h"
 
 namespace kavro {
@@ -18,180 +17,104 @@ namespace fs = std::filesystem;
 
 class ImageFileTest : public ::testing::Test {
 protected:
+    std::string write(const std::string& name, const IrdImage& bytes) {
+        EXPECT_TRUE(test::writeBytes(dir.file(name), bytes));
+        return dir.file(name);
+    }
+    long filesInDir() const {
+        return std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator());
+    }
+
     test::TemporaryDirectory dir;
     test::RecordingMessageSink messages;
     const ChannelDatabase previous = test::makeRandomDatabase(21);
     ChannelDatabase db = previous;
-
-    IrdImage validImage() { return test::makeImage(test::makeRandomDatabase(22)); }
-
-    // readFile fails with exactly one message; the database is as it was.
-    void expectRefused(const std::string& path, int stringId, bool withPath) {
-        SCOPED_TRACE(path);
-        messages.entries.clear();
-        EXPECT_FALSE(readFile(db, path, messages));
-        ASSERT_EQ(messages.ids(), std::vector<int>{stringId});
-        if (withPath) {
-            EXPECT_NE(messages.entries[0].text.find(path), std::string::npos);
-        }
-        EXPECT_TRUE(db == previous) << "a failed open keeps the database";
-    }
 };
 
-TEST_F(ImageFileTest, ReadFileRefusesEachFailingCheck) {
+TEST_F(ImageFileTest, ReadFileRefusesEachFailingCheckWithItsMessageAndKeepsTheDatabase) {
     EXPECT_FALSE(readFile(db, "", messages));
-    EXPECT_TRUE(messages.entries.empty());
-
-    expectRefused(dir.file("missing.ird"), strings::FileNotFound, true);
-    expectRefused(dir.path().string(), strings::FileAccessDenied, true);
-
-    IrdImage img = validImage();
-    const std::string shortFile = dir.file("short.ird");
-    test::writeBytes(shortFile, img.data(), kMinFileSize - 1);
-    expectRefused(shortFile, strings::UnsupportedFile, true);
-    EXPECT_EQ(messages.entries[0].text, "The File '" + shortFile +
-                                            "' is cannot be identified as a supported type.\n"
-                                            "Please make sure that it is the good file!");
-
-    const std::string emptyFile = dir.file("empty.ird");
-    test::writeBytes(emptyFile, img.data(), 0);
-    expectRefused(emptyFile, strings::UnsupportedFile, true);
-
-    IrdImage wrongVersion = img;
-    writeU32(&wrongVersion[kVersionOffset], 0x8208);
-    const std::string versionFile = dir.file("version.ird");
-    test::writeBytes(versionFile, wrongVersion);
-    expectRefused(versionFile, strings::WrongDataVersion, false);
-
-    // Version and magic both wrong: the version is looked at first.
-    writeU32(&wrongVersion[kMagicOffset], 0);
-    test::writeBytes(versionFile, wrongVersion);
-    expectRefused(versionFile, strings::WrongDataVersion, false);
-
-    IrdImage wrongMagic = img;
-    wrongMagic[kMagicOffset + 3] = 0x05;
-    const std::string magicFile = dir.file("magic.ird");
-    test::writeBytes(magicFile, wrongMagic);
-    expectRefused(magicFile, strings::UnsupportedFile, true);
+    IrdImage img = test::makeImage(test::makeRandomDatabase(22));
+    IrdImage badVersion = img, badMagic = img;
+    writeU32(&badVersion[kVersionOffset], 0x8208);
+    badMagic[kMagicOffset + 3] = 0x05;
+    IrdImage bothBad = badVersion;
+    writeU32(&bothBad[kMagicOffset], 0);
+    const std::string version =
+        "Invalidate File or DATA version is different.\nPlease make sure that it is the good file!";
+    const std::string unsupported =
+        "The File '%s' is cannot be identified as a supported type.\n"
+        "Please make sure that it is the good file!";
+    const struct {
+        std::string path;
+        int id;
+        std::string text;  // "%s" stands for the path
+    } cases[] = {
+        {dir.file("missing.ird"), strings::FileNotFound, "%s was not found."},
+        {dir.path().string(), strings::FileAccessDenied, "%s cannot be accessed."},
+        {write("short.ird", IrdImage(img.begin(), img.begin() + kMinFileSize - 1)),
+         strings::UnsupportedFile, unsupported},
+        {write("empty.ird", {}), strings::UnsupportedFile, unsupported},
+        {write("version.ird", badVersion), strings::WrongDataVersion, version},
+        {write("both.ird", bothBad), strings::WrongDataVersion, version},  // version first
+        {write("magic.ird", badMagic), strings::UnsupportedFile, unsupported},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        messages.entries.clear();
+        EXPECT_FALSE(readFile(db, c.path, messages));
+        ASSERT_EQ(messages.ids(), std::vector<int>{c.id});
+        std::string text = c.text;
+        if (auto at = text.find("%s"); at != std::string::npos) text.replace(at, 2, c.path);
+        EXPECT_EQ(messages.entries[0].text, text);
+        EXPECT_EQ(db, previous) << "a failed open keeps the database";
+    }
+    // The shortest file and a longer one are read as the image they start with.
+    ChannelDatabase fromImage;
+    ASSERT_EQ(readImage(fromImage, &img, messages), 1);
+    for (std::size_t size : {kMinFileSize, kSize + 4096}) {
+        img.resize(size, 0xEE);
+        ASSERT_TRUE(readFile(db, write("file.ird", img), messages)) << size;
+        EXPECT_EQ(test::firstDifference(db, fromImage), "");
+    }
 }
 
-TEST_F(ImageFileTest, ReadFileAcceptsTheShortestAndLongerFiles) {
-    const ChannelDatabase source = test::makeRandomDatabase(23);
-    IrdImage img = test::makeImage(source);
-    ChannelDatabase fromFull;
-    SilentMessageSink silent;
-    ASSERT_EQ(readImage(fromFull, &img, silent), 1);
-
-    const std::string path = dir.file("exact.ird");
-    test::writeBytes(path, img.data(), kMinFileSize);
-    ASSERT_TRUE(readFile(db, path, messages));
-    EXPECT_TRUE(messages.entries.empty());
-    EXPECT_EQ(test::firstDifference(db, fromFull), "");
-
-    img.resize(kSize + 4096, 0xEE);
-    test::writeBytes(path, img);
-    ASSERT_TRUE(readFile(db, path, messages));
-    EXPECT_EQ(test::firstDifference(db, fromFull), "");
-}
-
-TEST(SaveDate, MonthTable) {
-    const char* months[] = {"Jan",
-                            "Fev",
-                            "Mar",
-                            "Avr",
-                            "Mai",
-                            "Jun",
-                            "Jul",
-                            "Aut",
-                            "Sep",
-                            "Oct",
-                            "Nov",
-                            "D\xE9"
-                            "c"};
-    for (int m = 1; m <= 12; ++m)
-        EXPECT_EQ(saveDateText({2026, m, 5}), std::string("05 ") + months[m - 1] + " 2026");
-    EXPECT_EQ(saveDateText({2026, 12, 5}),
-              "05 D\xE9"
-              "c 2026");
+TEST(SaveDate, TextAndStamp) {
+    EXPECT_EQ(saveDateText({2026, 2, 5}), "05 Fev 2026");
     EXPECT_EQ(saveDateText({1999, 0, 31}), "31     1999");
-
     ChannelDatabase db;
-    db.settings.fill(0x55);
+    db.settings.fill('U');
     stampSaveDate(db, {2026, 12, 25});
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&db.settings[12]), 12),
-              std::string("25 D\xE9"
-                          "c 2026\0",
-                          12));
-    EXPECT_EQ(db.settings[11], 0x55);
-    EXPECT_EQ(db.settings[24], 0x55);
-    EXPECT_EQ(db.dateText(),
-              "25 D\xE9"
-              "c 2026");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&db.settings[11]), 14),
+              std::string("U25 D\xE9\x63 2026\0U", 14));
 }
 
-TEST_F(ImageFileTest, WriteFileWritesOneStampedImage) {
+TEST_F(ImageFileTest, WriteFileWritesOneStampedImageOrSaysWhyAndKeepsTheOldFile) {
     const std::string path = dir.file("ChData.ird");
     ASSERT_TRUE(writeFile(db, path, messages, CalendarDate{2026, 8, 3}));
     EXPECT_TRUE(messages.entries.empty());
-    const auto bytes = test::readBytes(path);
-    ASSERT_EQ(bytes.size(), kSize);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[kSettingsOffset + 12])),
-              "03 Aut 2026");
-
-    // The file is the image of the stamped database, and nothing is left beside it.
     ChannelDatabase stamped = previous;
     stampSaveDate(stamped, {2026, 8, 3});
-    EXPECT_TRUE(bytes == test::makeImage(stamped));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
-
-    ChannelDatabase back;
-    ASSERT_TRUE(readFile(back, path, messages));
-    EXPECT_EQ(back.dateText(), "03 Aut 2026");
-    EXPECT_EQ(back.channelTotal(), previous.channelTotal());
-}
-
-TEST_F(ImageFileTest, FailedSaveKeepsTheOldFile) {
+    EXPECT_TRUE(test::readBytes(path) == test::makeImage(stamped));
+    EXPECT_EQ(filesInDir(), 1) << "no temporary file left beside it";
     // A name so long that no temporary name beside it can be made: the save fails before
     // anything reaches the existing file (and does so even for a privileged user).
-    const std::string path = dir.file(std::string(250, 'k') + ".ird");
-    const std::vector<std::uint8_t> old(1000, 0x42);
-    ASSERT_TRUE(test::writeBytes(path, old.data(), old.size()));
-
-    EXPECT_FALSE(writeFile(db, path, messages, CalendarDate{2026, 1, 1}));
-    ASSERT_EQ(messages.ids(), std::vector<int>{strings::FileWriteError});
-    EXPECT_NE(messages.entries[0].text.find(path), std::string::npos);
-    EXPECT_TRUE(test::readBytes(path) == old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
-    EXPECT_EQ(db.dateText(), "01 Jan 2026") << "the stamp stays even when the save fails";
-
-    // A folder in the way: refused, the folder untouched.
-    messages.entries.clear();
-    const std::string folder = dir.file("folder.ird");
-    fs::create_directory(folder);
-    EXPECT_FALSE(writeFile(db, folder, messages));
-    EXPECT_EQ(messages.ids(), std::vector<int>{strings::FileWriteError});
-    EXPECT_TRUE(fs::is_directory(folder));
-
-    EXPECT_FALSE(writeFile(db, "", messages));
-}
-
-TEST_F(ImageFileTest, WriteFileRefusesADatabaseBeyondTheCapacities) {
-    const std::string path = dir.file("big.ird");
-    const std::vector<std::uint8_t> old(2000, 0x24);
-    test::writeBytes(path, old.data(), old.size());
-
-    db.groups.resize(3);
-    db.groups[1].refs.resize(3901);
-    EXPECT_FALSE(writeFile(db, path, messages));
-    ASSERT_EQ(messages.ids(), std::vector<int>{strings::TooManyGroupMembers});
-    EXPECT_EQ(messages.entries[0].text, "A group holds at most 3900 channels.");
-    EXPECT_TRUE(test::readBytes(path) == old);
-
-    messages.entries.clear();
+    const IrdImage old(1000, 0x42);
+    const std::string longName = write(std::string(250, 'k') + ".ird", old);
+    EXPECT_FALSE(writeFile(db, longName, messages));
+    // A folder in the way; a database beyond a capacity.
+    fs::create_directory(dir.file("folder.ird"));
+    EXPECT_FALSE(writeFile(db, dir.file("folder.ird"), messages));
     db.satellites.resize(361);
     EXPECT_FALSE(writeFile(db, path, messages));
-    ASSERT_EQ(messages.ids(), std::vector<int>{strings::TooManySatellites});
-    EXPECT_EQ(messages.entries[0].text, "The receiver holds at most 360 satellites.");
+    using namespace strings;
+    EXPECT_EQ(messages.ids(),
+              (std::vector<int>{FileWriteError, FileWriteError, TooManySatellites}));
+    EXPECT_NE(messages.entries[0].text.find(longName), std::string::npos);
+    EXPECT_EQ(messages.entries[2].text, "The receiver holds at most 360 satellites.");
+    EXPECT_TRUE(test::readBytes(longName) == old);
+    EXPECT_TRUE(fs::is_directory(dir.file("folder.ird")));
+    EXPECT_TRUE(test::readBytes(path) == test::makeImage(stamped));
+    EXPECT_EQ(filesInDir(), 3);
 }
 
 }  // namespace

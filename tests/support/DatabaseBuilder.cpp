@@ -7,7 +7,6 @@
 #include <cstring>
 #include <fstream>
 #include <numeric>
-#include <optional>
 #include <random>
 
 #include "database/ByteOrder.h"
@@ -22,59 +21,52 @@ void setPlainName(NameField field, std::string_view text) {
 }
 
 DatabaseBuilder& DatabaseBuilder::satellite(std::string_view name, double degrees, bool west) {
-    SatelliteRecord sat;
+    SatelliteRecord& sat = db_.satellites.emplace_back();
     setPlainName(sat.name(), name);
     sat.setWest(west);
     sat.setPositionDegrees(degrees);
-    db_.satellites.push_back(std::move(sat));
     return *this;
 }
 
-DatabaseBuilder& DatabaseBuilder::transponder(std::uint16_t frequencyMHz, int polarisation,
-                                              std::uint16_t symbolRate) {
+DatabaseBuilder& DatabaseBuilder::transponder(std::uint16_t mhz, int pol, std::uint16_t ksps) {
     if (db_.satellites.empty()) satellite("Satellite");
-    TransponderRecord tp;
+    TransponderRecord& tp = db_.satellites.back().transponders.emplace_back();
     tp.setSatellite(static_cast<int>(db_.satellites.size() - 1));
-    tp.setFrequency(frequencyMHz);
-    tp.setPolarisation(polarisation);
-    tp.setSymbolRate(symbolRate);
-    db_.satellites.back().transponders.push_back(std::move(tp));
+    tp.setFrequency(mhz);
+    tp.setPolarisation(pol);
+    tp.setSymbolRate(ksps);
     return *this;
 }
 
 DatabaseBuilder& DatabaseBuilder::channel(std::string_view name, int type) {
     if (db_.satellites.empty() || db_.satellites.back().transponders.empty()) transponder(11000);
-    ChannelRecord ch;
+    ChannelRecord& ch = db_.satellites.back().transponders.back().channels.emplace_back();
     setPlainName(ch.name(), name);
     ch.setServiceType(type);
     ch.setServiceId(static_cast<std::uint16_t>(100 + nextNumber_));
     ch.number = nextNumber_++;
-    db_.satellites.back().transponders.back().channels.push_back(std::move(ch));
     return *this;
 }
 
 DatabaseBuilder& DatabaseBuilder::group(std::string_view name, std::vector<std::uint16_t> numbers) {
-    GroupRecord g;
+    GroupRecord& g = db_.groups.emplace_back();
     setPlainName(g.name(), name);
     for (std::uint16_t n : numbers) g.refs.push_back(ChannelRef{n, 0, 0, 0});
     g.syncCount();
-    db_.groups.push_back(std::move(g));
     return *this;
 }
 
 ChannelDatabase DatabaseBuilder::build() const {
     ChannelDatabase db = db_;
-    // Image positions in tree order, as a read leaves them.
-    std::size_t t = 0;
-    for (std::size_t s = 0; s < db.satellites.size(); ++s)
-        for (auto& tp : db.satellites[s].transponders) {
-            tp.index = static_cast<std::uint16_t>(t);
-            for (auto& ch : tp.channels) ch.setTransponder(static_cast<int>(t));
-            ++t;
+    std::uint16_t t = 0;  // image positions in tree order, as a read leaves them
+    for (auto& sat : db.satellites)
+        for (auto& tp : sat.transponders) {
+            for (auto& ch : tp.channels) ch.setTransponder(t);
+            tp.index = t++;
         }
     db.setGroupCount(static_cast<std::uint8_t>(db.groups.size()));
     db.setSatCount(static_cast<std::uint16_t>(db.satellites.size()));
-    db.setTpCount(static_cast<std::uint16_t>(db.transponderTotal()));
+    db.setTpCount(t);
     db.setChannelCount(static_cast<std::uint16_t>(db.channelTotal()));
     db.relinkGroups();
     return db;
@@ -88,67 +80,86 @@ std::uint16_t u16(Rng& rng) {
     return static_cast<std::uint16_t>(rng());
 }
 
-template <std::size_t N>
-void fillRandom(std::array<std::uint8_t, N>& bytes, Rng& rng) {
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(rng());
+// Random bytes with the given bits set (offset, bits, offset, bits ...), so that losing any kept
+// bit range or reserved field on the way through the image shows.
+template <typename Record>
+Record randomRecord(Rng& rng, std::initializer_list<unsigned> set) {
+    Record r;
+    for (auto& b : r.bytes) b = static_cast<std::uint8_t>(rng());
+    for (auto it = set.begin(); it != set.end(); it += 2) r.bytes[it[0]] |= it[1];
+    return r;
 }
 
-// Random bytes with every kept bit range and reserved field non-zero, so that losing any of
-// them on the way through the image shows.
 SatelliteRecord randomSatellite(Rng& rng) {
-    SatelliteRecord sat;
-    fillRandom(sat.bytes, rng);
-    sat.bytes[0] |= 0x01;   // satFlags bit 0 (kept)
-    sat.bytes[1] |= 0x80;   // satFlags bit 15 (kept)
-    sat.bytes[2] |= 0x01;   // satFlags2 bit 0 (kept)
-    sat.bytes[3] |= 0x80;   // satFlags2 bit 15 (kept)
-    sat.bytes[26] |= 0x01;  // reserved26
-    sat.bytes[28] |= 0x04;  // lnbFlags bit 2 (kept)
-    sat.bytes[30] |= 0x01;  // reserved30
-    sat.bytes[32] |= 0x01;  // reserved32
-    sat.bytes[38] |= 0x01;  // reserved38
-    sat.bytes[39] |= 0x80;
+    // satFlags and satFlags2 bits 0 and 15, lnbFlags bit 2; reserved 26, 30, 32, 38-39.
+    auto sat = randomRecord<SatelliteRecord>(
+        rng, {0, 1, 1, 0x80, 2, 1, 3, 0x80, 26, 1, 28, 4, 30, 1, 32, 1, 38, 1, 39, 0x80});
     if (sat.lnbHigh() == 0) sat.setLnbHigh(1);  // keep the reader's LNB fill-in out of the way
     return sat;
 }
 
-TransponderRecord randomTransponder(Rng& rng) {
-    TransponderRecord tp;
-    fillRandom(tp.bytes, rng);
-    tp.bytes[2] |= 0x01;  // reserved2
-    tp.bytes[3] |= 0x80;
-    tp.bytes[8] |= 0x01;  // reserved8
-    tp.bytes[9] |= 0x80;
+TransponderRecord randomTransponder(Rng& rng) {  // reserved 2-3 and 8-9
+    auto tp = randomRecord<TransponderRecord>(rng, {2, 0x01, 3, 0x80, 8, 0x01, 9, 0x80});
     tp.index = u16(rng);  // stale: the writer must not use it
     return tp;
 }
 
-ChannelRecord randomChannel(Rng& rng) {
-    ChannelRecord ch;
-    fillRandom(ch.bytes, rng);
-    ch.bytes[1] |= 0x80;  // chFlags bit 15 (kept)
-    ch.bytes[2] |= 0x06;  // chFlags2 bits 1-2 (kept)
-    ch.bytes[3] |= 0x01;  // reserved3
-    return ch;
+ChannelRecord randomChannel(Rng& rng) {  // chFlags bit 15, chFlags2 bits 1-2, reserved 3
+    return randomRecord<ChannelRecord>(rng, {1, 0x80, 2, 0x06, 3, 0x01});
 }
 
-void randomSettings(ChannelDatabase& db, Rng& rng) {
+ChannelDatabase withRandomSettings(Rng& rng) {
+    ChannelDatabase db;
     for (auto& b : db.settings) b = static_cast<std::uint8_t>(1 + rng() % 255);
     for (auto& c : db.startupChannels) c = u16(rng);
+    return db;
 }
 
-GroupRecord randomGroupHeader(Rng& rng) {
+// A group with a random header and the given numbers, each with stale list positions.
+GroupRecord randomGroup(Rng& rng, const std::vector<std::uint16_t>& numbers) {
     GroupRecord g;
-    fillRandom(g.header, rng);
+    for (auto& b : g.header) b = static_cast<std::uint8_t>(rng());
+    for (std::uint16_t n : numbers) g.refs.push_back(ChannelRef{n, u16(rng), u16(rng), u16(rng)});
+    g.syncCount();
     return g;
 }
 
-ChannelRef staleRef(std::uint16_t number, Rng& rng) {
-    return ChannelRef{number, u16(rng), u16(rng), u16(rng)};
+template <typename T, std::size_t N>
+std::string hex(const std::array<T, N>& values) {
+    std::string out;
+    for (T v : values)
+        for (int shift = static_cast<int>(8 * sizeof(T)) - 4; shift >= 0; shift -= 4)
+            out += "0123456789ABCDEF"[(v >> shift) & 15];
+    return out;
 }
 
-std::size_t pick(Rng& rng, std::size_t maxInclusive) {
-    return maxInclusive == 0 ? 0 : rng() % (maxInclusive + 1);
+// One line per record in tree order, with everything equality looks at.
+std::vector<std::string> describe(const ChannelDatabase& db) {
+    std::vector<std::string> lines{"settings " + hex(db.settings) + " " + hex(db.startupChannels)};
+    for (std::size_t s = 0; s < db.satellites.size(); ++s) {
+        const std::string ws = "satellite " + std::to_string(s);
+        lines.push_back(ws + ": " + hex(db.satellites[s].bytes));
+        for (std::size_t t = 0; t < db.satellites[s].transponders.size(); ++t) {
+            const TransponderRecord& tp = db.satellites[s].transponders[t];
+            const std::string wt = ws + " transponder " + std::to_string(t);
+            lines.push_back(wt + ": index " + std::to_string(tp.index) + " " + hex(tp.bytes));
+            for (std::size_t c = 0; c < tp.channels.size(); ++c)
+                lines.push_back(wt + " channel " + std::to_string(c) + ": number " +
+                                std::to_string(tp.channels[c].number) + " " +
+                                hex(tp.channels[c].bytes));
+        }
+    }
+    for (std::size_t g = 0; g < db.groups.size(); ++g) {
+        lines.push_back("group " + std::to_string(g) + " header: " + hex(db.groups[g].header));
+        for (std::size_t j = 0; j < db.groups[g].refs.size(); ++j) {
+            const ChannelRef& r = db.groups[g].refs[j];
+            char text[128];
+            std::snprintf(text, sizeof text, "group %zu reference %zu: %u %u %u %u", g, j, r.number,
+                          r.chIndex, r.tpIndex, r.satIndex);
+            lines.push_back(text);
+        }
+    }
+    return lines;
 }
 
 }  // namespace
@@ -156,26 +167,22 @@ std::size_t pick(Rng& rng, std::size_t maxInclusive) {
 ChannelDatabase makeRandomDatabase(std::uint32_t seed, const RandomShape& shape) {
     using namespace image;
     Rng rng(seed);
-    ChannelDatabase db;
-    randomSettings(db, rng);
-
+    auto pick = [&rng](std::size_t maxInclusive) { return rng() % (maxInclusive + 1); };
+    ChannelDatabase db = withRandomSettings(rng);
     std::size_t tpTotal = 0, chTotal = 0;
-    const std::size_t sats = pick(rng, std::min(shape.maxSatellites, kMaxSatellites));
+    const std::size_t sats = pick(std::min(shape.maxSatellites, kMaxSatellites));
     for (std::size_t s = 0; s < sats; ++s) {
         SatelliteRecord sat = randomSatellite(rng);
-        const std::size_t tps = pick(rng, shape.maxTransponders);
+        const std::size_t tps = pick(shape.maxTransponders);
         for (std::size_t t = 0; t < tps && tpTotal < kMaxTransponders; ++t, ++tpTotal) {
-            TransponderRecord tp = randomTransponder(rng);
-            const std::size_t chs = pick(rng, shape.maxChannels);
+            TransponderRecord& tp = sat.transponders.emplace_back(randomTransponder(rng));
+            const std::size_t chs = pick(shape.maxChannels);
             for (std::size_t c = 0; c < chs && chTotal < kMaxChannels; ++c, ++chTotal)
                 tp.channels.push_back(randomChannel(rng));
-            sat.transponders.push_back(std::move(tp));
         }
         db.satellites.push_back(std::move(sat));
     }
-
-    // Distinct numbers with gaps, shuffled: the first chTotal go to the channels, the rest
-    // name no channel.
+    // Distinct numbers with gaps, shuffled: the first chTotal go to channels, the rest to none.
     std::vector<std::uint16_t> pool(2 * chTotal + 16);
     std::iota(pool.begin(), pool.end(), std::uint16_t{0});
     std::shuffle(pool.begin(), pool.end(), rng);
@@ -184,23 +191,20 @@ ChannelDatabase makeRandomDatabase(std::uint32_t seed, const RandomShape& shape)
         for (auto& tp : sat.transponders)
             for (auto& ch : tp.channels) ch.number = pool[next++];
 
-    const std::size_t groups = pick(rng, std::min(shape.maxGroups, kMaxGroups));
+    const std::size_t groups = pick(std::min(shape.maxGroups, kMaxGroups));
     for (std::size_t g = 0; g < groups; ++g) {
-        GroupRecord group = randomGroupHeader(rng);
-        const std::size_t refs = pick(rng, std::min(shape.maxReferences, kMaxGroupMembers));
+        GroupRecord& group = db.groups.emplace_back(randomGroup(rng, {}));
+        const std::size_t refs = pick(std::min(shape.maxReferences, kMaxGroupMembers));
         for (std::size_t j = 0; j < refs; ++j) {
+            // 70% a channel, 15% a repeat, the rest a number naming no channel.
             const unsigned kind = rng() % 100;
-            std::uint16_t number;
-            if (kind < 70 && chTotal > 0)
-                number = pool[rng() % chTotal];  // a channel
-            else if (kind < 85 && !group.refs.empty())
-                number = group.refs[rng() % group.refs.size()].number;  // a repeat
-            else
-                number = pool[chTotal + rng() % (pool.size() - chTotal)];  // no channel
-            group.refs.push_back(staleRef(number, rng));
+            const std::uint16_t number = kind < 70 && chTotal > 0 ? pool[rng() % chTotal]
+                                         : kind < 85 && !group.refs.empty()
+                                             ? group.refs[rng() % group.refs.size()].number
+                                             : pool[chTotal + rng() % (pool.size() - chTotal)];
+            group.refs.push_back(ChannelRef{number, u16(rng), u16(rng), u16(rng)});
         }
         group.syncCount();
-        db.groups.push_back(std::move(group));
     }
     return db;
 }
@@ -208,37 +212,22 @@ ChannelDatabase makeRandomDatabase(std::uint32_t seed, const RandomShape& shape)
 ChannelDatabase makeFullCapacityDatabase(std::uint32_t seed) {
     using namespace image;
     Rng rng(seed);
-    ChannelDatabase db;
-    randomSettings(db, rng);
-
-    std::vector<std::size_t> channelsOnTp(kMaxTransponders, 0);
-    for (std::size_t c = 0; c < kMaxChannels; ++c) ++channelsOnTp[rng() % kMaxTransponders];
+    ChannelDatabase db = withRandomSettings(rng);
+    for (std::size_t s = 0; s < kMaxSatellites; ++s) db.satellites.push_back(randomSatellite(rng));
+    for (std::size_t t = 0; t < kMaxTransponders; ++t)  // 12 on the first 40 satellites, 11 after
+        db.satellites[t % kMaxSatellites].transponders.push_back(randomTransponder(rng));
     std::vector<std::uint16_t> numbers(kMaxChannels);
     std::iota(numbers.begin(), numbers.end(), std::uint16_t{0});
     std::shuffle(numbers.begin(), numbers.end(), rng);
-
-    std::size_t t = 0, c = 0;
-    for (std::size_t s = 0; s < kMaxSatellites; ++s) {
-        SatelliteRecord sat = randomSatellite(rng);
-        // 4000 = 360 x 11 + 40: the first 40 satellites carry one more.
-        const std::size_t tps = kMaxTransponders / kMaxSatellites + (s < 40 ? 1 : 0);
-        for (std::size_t k = 0; k < tps; ++k, ++t) {
-            TransponderRecord tp = randomTransponder(rng);
-            for (std::size_t n = 0; n < channelsOnTp[t]; ++n, ++c) {
-                ChannelRecord ch = randomChannel(rng);
-                ch.number = numbers[c];
-                tp.channels.push_back(std::move(ch));
-            }
-            sat.transponders.push_back(std::move(tp));
-        }
-        db.satellites.push_back(std::move(sat));
+    for (std::uint16_t n : numbers) {  // each on a random transponder
+        auto& tps = db.satellites[rng() % kMaxSatellites].transponders;
+        auto& channels = tps[rng() % tps.size()].channels;
+        channels.push_back(randomChannel(rng));
+        channels.back().number = n;
     }
     for (std::size_t g = 0; g < kMaxGroups; ++g) {
-        GroupRecord group = randomGroupHeader(rng);
         std::shuffle(numbers.begin(), numbers.end(), rng);
-        for (std::uint16_t n : numbers) group.refs.push_back(staleRef(n, rng));
-        group.syncCount();
-        db.groups.push_back(std::move(group));
+        db.groups.push_back(randomGroup(rng, numbers));
     }
     return db;
 }
@@ -246,11 +235,8 @@ ChannelDatabase makeFullCapacityDatabase(std::uint32_t seed) {
 IrdImage makeImage(const ChannelDatabase& db) {
     ChannelDatabase copy = db;
     std::optional<IrdImage> image = writeImage(copy);
-    if (!image) {
-        ADD_FAILURE() << "the database does not fit the image";
-        return IrdImage(image::kSize, 0);
-    }
-    return std::move(*image);
+    EXPECT_TRUE(image) << "the database does not fit the image";
+    return image ? std::move(*image) : IrdImage(image::kSize, 0);
 }
 
 void restampCrcs(IrdImage& img) {
@@ -264,9 +250,10 @@ void restampCrcs(IrdImage& img) {
         writeU32(&img[crc.storedAt], crc32Mpeg2(&img[crc.start], crc.length));
 }
 
-bool writeBytes(const std::string& path, const std::uint8_t* data, std::size_t size) {
+bool writeBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.close();
     return static_cast<bool>(out);
 }
@@ -276,85 +263,12 @@ std::vector<std::uint8_t> readBytes(const std::string& path) {
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-namespace {
-
-template <std::size_t N>
-std::string byteDifference(const std::string& where, const std::array<std::uint8_t, N>& a,
-                           const std::array<std::uint8_t, N>& b) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (a[i] != b[i]) {
-            char text[64];
-            std::snprintf(text, sizeof text, " byte %zu: 0x%02X vs 0x%02X", i, a[i], b[i]);
-            return where + text;
-        }
-    return {};
-}
-
-std::string sizeDifference(const std::string& where, std::size_t a, std::size_t b) {
-    return a == b ? std::string()
-                  : where + ": " + std::to_string(a) + " vs " + std::to_string(b) + " entries";
-}
-
-std::string valueDifference(const std::string& where, long long a, long long b) {
-    return a == b ? std::string() : where + ": " + std::to_string(a) + " vs " + std::to_string(b);
-}
-
-}  // namespace
-
 std::string firstDifference(const ChannelDatabase& a, const ChannelDatabase& b) {
-    std::string d;
-    auto found = [&](std::string text) { return !(d = std::move(text)).empty(); };
-    if (found(byteDifference("settings", a.settings, b.settings))) return d;
-    for (std::size_t g = 0; g < a.startupChannels.size(); ++g)
-        if (found(valueDifference("startup channel " + std::to_string(g), a.startupChannels[g],
-                                  b.startupChannels[g])))
-            return d;
-    if (found(sizeDifference("satellites", a.satellites.size(), b.satellites.size()))) return d;
-    for (std::size_t s = 0; s < a.satellites.size(); ++s) {
-        const auto& sa = a.satellites[s];
-        const auto& sb = b.satellites[s];
-        const std::string ws = "satellite " + std::to_string(s);
-        if (found(byteDifference(ws, sa.bytes, sb.bytes))) return d;
-        if (found(sizeDifference(ws + " transponders", sa.transponders.size(),
-                                 sb.transponders.size())))
-            return d;
-        for (std::size_t t = 0; t < sa.transponders.size(); ++t) {
-            const auto& ta = sa.transponders[t];
-            const auto& tb = sb.transponders[t];
-            const std::string wt = ws + " transponder " + std::to_string(t);
-            if (found(byteDifference(wt, ta.bytes, tb.bytes))) return d;
-            if (found(valueDifference(wt + " index", ta.index, tb.index))) return d;
-            if (found(sizeDifference(wt + " channels", ta.channels.size(), tb.channels.size())))
-                return d;
-            for (std::size_t c = 0; c < ta.channels.size(); ++c) {
-                const std::string wc = wt + " channel " + std::to_string(c);
-                if (found(byteDifference(wc, ta.channels[c].bytes, tb.channels[c].bytes))) return d;
-                if (found(valueDifference(wc + " number", ta.channels[c].number,
-                                          tb.channels[c].number)))
-                    return d;
-            }
-        }
-    }
-    if (found(sizeDifference("groups", a.groups.size(), b.groups.size()))) return d;
-    for (std::size_t g = 0; g < a.groups.size(); ++g) {
-        const auto& ga = a.groups[g];
-        const auto& gb = b.groups[g];
-        const std::string wg = "group " + std::to_string(g);
-        if (found(byteDifference(wg + " header", ga.header, gb.header))) return d;
-        if (found(sizeDifference(wg + " references", ga.refs.size(), gb.refs.size()))) return d;
-        for (std::size_t j = 0; j < ga.refs.size(); ++j) {
-            const ChannelRef& ra = ga.refs[j];
-            const ChannelRef& rb = gb.refs[j];
-            if (ra != rb) {
-                char text[128];
-                std::snprintf(text, sizeof text, " reference %zu: (%u %u %u %u) vs (%u %u %u %u)",
-                              j, ra.number, ra.chIndex, ra.tpIndex, ra.satIndex, rb.number,
-                              rb.chIndex, rb.tpIndex, rb.satIndex);
-                return wg + text;
-            }
-        }
-    }
-    return {};
+    if (a == b) return {};
+    const std::vector<std::string> la = describe(a), lb = describe(b);
+    const auto [ia, ib] = std::mismatch(la.begin(), la.end(), lb.begin(), lb.end());
+    return (ia == la.end() ? "(no more records)" : *ia) + "\n    vs " +
+           (ib == lb.end() ? "(no more records)" : *ib);
 }
 
 }  // namespace kavro::test
