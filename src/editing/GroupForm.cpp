@@ -61,11 +61,7 @@ std::optional<GroupForm> GroupForm::forEdit(const ChannelDatabase& db, std::size
     form.name = NameBox::open(decodeReceiverName(group.name()), group.name());
     form.members_ = group.refs;
     form.kind_ = ChannelDatabase::groupKind(group);
-    for (std::size_t s = 0; s < db.satellites.size(); ++s)
-        form.satelliteItems.push_back(
-            satelliteItem(s, decodeReceiverName(db.satellites[s].name())));
-    form.satellite = db.satellites.empty() ? -1 : 0;
-    form.fill();
+    form.listSatellites();
     return form;
 }
 
@@ -81,12 +77,17 @@ std::optional<GroupForm> GroupForm::forAdd(const ChannelDatabase& db, MessageSin
     form.title = formatTitle("   Add new group n\xB0 : %02d ", db.groups.size() + 1);
     GroupRecord blank;
     form.name = NameBox::open(std::string(stringText(strings::NewItemName)), blank.name());
-    for (std::size_t s = 0; s < db.satellites.size(); ++s)
-        form.satelliteItems.push_back(
-            satelliteItem(s, decodeReceiverName(db.satellites[s].name())));
-    form.satellite = db.satellites.empty() ? -1 : 0;
-    form.fill();
+    form.listSatellites();
     return form;
+}
+
+// The satellite list of the dialog, with the first satellite chosen, and the candidates.
+void GroupForm::listSatellites() {
+    for (std::size_t s = 0; s < db_->satellites.size(); ++s)
+        satelliteItems.push_back(
+            satelliteItem(s, decodeReceiverName(db_->satellites[s].name())));
+    satellite = db_->satellites.empty() ? -1 : 0;
+    fill();
 }
 
 void GroupForm::chooseSatellite(int s) {

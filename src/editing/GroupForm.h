@@ -73,6 +73,7 @@ public:
     std::optional<GroupRecord> accept(MessageSink& messages) const;
 
 private:
+    void listSatellites();
     void fill();
 
     const ChannelDatabase* db_ = nullptr;
