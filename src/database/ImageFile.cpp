@@ -32,7 +32,7 @@ void reportOpenError(const std::string& path, MessageSink& messages) {
     std::error_code ec;
     if (!fs::exists(path, ec))
         messages.showMessage(strings::FileNotFound, path);
-    else if (fs::is_directory(path, ec))
+    else if (!fs::is_regular_file(path, ec))
         messages.showMessage(strings::FileAccessDenied, path);
     else
         messages.showMessage(strings::FailedToOpenDocument);
@@ -71,8 +71,9 @@ void stampSaveDate(ChannelDatabase& db, const CalendarDate& date) {
 bool readFile(ChannelDatabase& db, const std::string& path, MessageSink& messages,
               ImageReadReport* report) {
     if (path.empty()) return false;
+    // Only plain files: a folder cannot be read, and a pipe or device would block the open.
     std::error_code ec;
-    if (fs::is_directory(path, ec)) {
+    if (fs::exists(path, ec) && !fs::is_regular_file(path, ec)) {
         reportOpenError(path, messages);
         return false;
     }
