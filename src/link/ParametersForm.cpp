@@ -58,7 +58,7 @@ ParametersForm::ParametersForm(ChannelDatabase& db, NameDecoder decodeName)
     namespace L = settings_lists;
     ReceiverSettings s(db_.settings);
 
-    title = "   Parameters <<" + s.dateText() + ">>";
+    title = "   Parameters <<" + db_.dateText() + ">>";
 
     videoOutput = s.cvbsOutput() ? 1 : 0;
     screenMode = s.wideScreen() ? 1 : 0;
@@ -78,7 +78,7 @@ ParametersForm::ParametersForm(ChannelDatabase& db, NameDecoder decodeName)
     for (std::size_t i = 0; i < L::kShowInfoSeconds.size(); ++i)
         if (L::kShowInfoSeconds[i] == seconds) showInfo = static_cast<int>(i);
 
-    if (s.startupGroup() >= s.groupCount()) s.setStartupGroup(0);
+    if (s.startupGroup() >= db_.groupCount()) s.setStartupGroup(0);
     for (std::size_t g = 0; g < db_.groups.size(); ++g)
         groupItems.push_back(formatItem("%2d. %s", g + 1, decodeName_(db_.groups[g].name())));
     startupGroup = selection(s.startupGroup(), groupItems.size());
@@ -105,10 +105,10 @@ ParametersForm::ParametersForm(ChannelDatabase& db, NameDecoder decodeName)
     volumeText = std::to_string(s.volume());
     uhfText = std::to_string(s.uhfChannel());
 
-    numberTexts = {formatNumber("Sat     : %-4d", s.satCount()),
-                   formatNumber("TP      : %-4d", s.tpCount()),
-                   formatNumber("Channals : %-4d", s.channelCount()),
-                   formatNumber("Groups : %-4d", s.groupCount())};
+    numberTexts = {formatNumber("Sat     : %-4d", db_.satCount()),
+                   formatNumber("TP      : %-4d", db_.tpCount()),
+                   formatNumber("Channals : %-4d", db_.channelCount()),
+                   formatNumber("Groups : %-4d", db_.groupCount())};
 }
 
 void ParametersForm::chooseGroup(int index) {

@@ -18,15 +18,6 @@ void ReceiverSettings::setBits(std::size_t offset, std::uint8_t mask, bool on) {
     b_[offset] = static_cast<std::uint8_t>(on ? (b_[offset] | mask) : (b_[offset] & ~mask));
 }
 
-std::uint32_t ReceiverSettings::dataVersion() const {
-    return readU32(&b_[0]);
-}
-
-std::string ReceiverSettings::dateText() const {
-    const char* p = reinterpret_cast<const char*>(&b_[12]);
-    return std::string(p, strnlen(p, 12));
-}
-
 std::string ReceiverSettings::lockPassword() const {
     const char* p = reinterpret_cast<const char*>(&b_[24]);
     return std::string(p, strnlen(p, 4));

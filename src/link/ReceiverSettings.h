@@ -12,9 +12,11 @@
 namespace kavro {
 
 // The receiver's own configuration: a view over the 96-byte settings block that the database
-// holds byte for byte (ChannelDatabase::settings). Each field has a reading and a writing rule;
-// a setter changes only its own bits, except where noted (the UHF channel clears bit 0 of its
-// byte, the subtitle language bit 0 of its word, the volume its high byte).
+// holds byte for byte (ChannelDatabase::settings). The data version, the date of the last
+// change and the record counts in the same block belong to the database, which reads them.
+// Each field has a reading and a writing rule; a setter changes only its own bits, except
+// where noted (the UHF channel clears bit 0 of its byte, the subtitle language bit 0 of its
+// word, the volume its high byte).
 class ReceiverSettings {
 public:
     static constexpr std::size_t kSize = image::kSettingsSize;
@@ -31,10 +33,6 @@ public:
         int hour, minute, second, year, month, day;
         friend bool operator==(const Clock&, const Clock&) = default;
     };
-
-    std::uint32_t dataVersion() const;
-    // "%02d %s %04d" of the last change, up to the first NUL of its 12 bytes.
-    std::string dateText() const;
 
     // The four password bytes up to the first zero byte (never beyond the field).
     std::string lockPassword() const;
@@ -88,7 +86,6 @@ public:
     int volume() const { return b_[40]; }
     void setVolume(int volume);
 
-    int groupCount() const { return b_[42]; }
     int startupGroup() const { return b_[43]; }
     void setStartupGroup(int g) { b_[43] = static_cast<std::uint8_t>(g); }
     int osdTransparencyCode() const { return b_[44]; }
@@ -100,10 +97,6 @@ public:
     int sleepHour() const { return b_[47]; }
     int sleepMinute() const { return b_[48]; }
     void setSleepTime(int hour, int minute);
-
-    int satCount() const { return word(50); }
-    int tpCount() const { return word(52); }
-    int channelCount() const { return word(54); }
 
     // Bytes 71..76: hour, minute, second, year - 1900, month, day.
     Clock clock() const;
