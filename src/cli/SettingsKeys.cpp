@@ -105,11 +105,8 @@ bool parseCalendarDate(std::string_view text, CalendarDate& date) {
     char tail = 0;
     const std::string t(text);
     if (std::sscanf(t.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) != 3) return false;
-    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (y < ParametersForm::kMinYear || y > ParametersForm::kMaxYear || m < 1 || m > 12 || d < 1 ||
-        d > kDays[m - 1])
+    if (y < ParametersForm::kMinYear || y > ParametersForm::kMaxYear || !isRealDate(y, m, d))
         return false;
-    if (m == 2 && d == 29 && !((y % 4 == 0 && y % 100 != 0) || y % 400 == 0)) return false;
     date = {y, m, d};
     return true;
 }

@@ -27,10 +27,6 @@ int daysInMonth(int year, int month) {
     return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-bool isRealDate(int year, int month, int day) {
-    return month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
-}
-
 // One integer into a pattern such as "Sat     : %-4d".
 std::string formatNumber(const char* pattern, int value) {
     char out[64];
@@ -46,6 +42,10 @@ std::string formatItem(const char* pattern, std::size_t number, const std::strin
 }
 
 }  // namespace
+
+bool isRealDate(int year, int month, int day) {
+    return month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
+}
 
 LocalDateTime localNow() {
     const std::tm local = localTimeNow();

@@ -20,6 +20,9 @@ struct LocalDateTime {
 };
 LocalDateTime localNow();
 
+// True for a day that exists in the Gregorian calendar (29 February in leap years only).
+bool isRealDate(int year, int month, int day);
+
 struct TimeOfDay {
     int hour = 0, minute = 0, second = 0;
     friend bool operator==(const TimeOfDay&, const TimeOfDay&) = default;
