@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 
 #include "cli/InterruptFlag.h"
 
@@ -25,11 +26,12 @@ bool stdoutIsTerminal() {
 bool runTransfer(const std::string& portName, std::uint64_t totalBytes,
                  std::string_view instructions,
                  const std::function<bool(SerialPort&, CliTransferSession&)>& transfer) {
-    // QSerialPort's socket notifiers want an application object; the GUI has its own.
-    std::unique_ptr<QCoreApplication> app;
+    // QSerialPort's socket notifiers want an application object; the GUI has its own. Its
+    // arguments must outlive it, so they are declared first.
     int argc = 1;
     char name[] = "kavro-cli";
     char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
     if (QCoreApplication::instance() == nullptr)
         app = std::make_unique<QCoreApplication>(argc, argv);
 
