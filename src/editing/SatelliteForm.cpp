@@ -100,8 +100,10 @@ bool SatelliteForm::accept(MessageSink& messages) {
 
     encodeReceiverName(name.text, record.name());
     record.setUniversalLnb(lnbType == 1);
-    record.setPositioner(positioner);
-    record.setDiseqcPort(diseqc);
+    // A list left without a choice (the stored value matches no item) keeps the stored value
+    // rather than writing -1 into the record.
+    if (positioner >= 0) record.setPositioner(positioner);
+    if (diseqc >= 0) record.setDiseqcPort(diseqc);
     record.setLnbHigh(static_cast<std::uint16_t>(*high));
     record.setLnbLow(static_cast<std::uint16_t>(*low));
     record.setWest(eastWest == 1);

@@ -76,7 +76,7 @@ bool TransponderForm::accept(MessageSink& messages) {
     record.setFrequency(static_cast<std::uint16_t>(*parseUnsignedText(frequencyText)));
     record.setPolarisation(polarisation);
     record.setSymbolRate(static_cast<std::uint16_t>(*parseUnsignedText(symbolRateText)));
-    record.setFec(fec);
+    if (fec >= 0) record.setFec(fec);  // no choice made: the stored code stays, not 15
     record.setTid(static_cast<std::uint32_t>(*parseUnsignedText(tidText)));
     record.setName(name.size() > 0 ? static_cast<std::uint8_t>(name[0]) : 0,
                    name.size() > 1 ? static_cast<std::uint8_t>(name[1]) : 0);

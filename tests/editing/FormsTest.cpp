@@ -282,6 +282,26 @@ TEST(SatelliteFormTest, LnbTypeSwitchBadLnbBoxesKeptBitsAndAdd) {
     EXPECT_EQ(messages.entries.back().text, "The receiver holds at most 360 satellites.");
 }
 
+TEST(FormListTest, CodesMatchingNoListItemSurviveAnUnchangedEdit) {
+    test::RecordingMessageSink messages;
+    SatelliteRecord sat = named("Astra");
+    sat.setPositioner(5);
+    SatelliteForm satForm = SatelliteForm::forEdit(0, sat);
+    ASSERT_EQ(satForm.positioner, -1);
+    ASSERT_TRUE(satForm.accept(messages));
+    EXPECT_EQ(satForm.record.positioner(), 5);
+
+    ChannelDatabase db;
+    db.satellites.push_back(sat);
+    TransponderRecord& tp = db.satellites[0].transponders.emplace_back();
+    tp.setFrequency(11000);
+    tp.setSymbolRate(27500);
+    tp.setFec(9);
+    auto tpForm = TransponderForm::forEdit(db, 0, 0);
+    ASSERT_TRUE(tpForm && tpForm->fec == -1 && tpForm->accept(messages));
+    EXPECT_EQ(tpForm->record.fec(), 9);
+}
+
 ChannelDatabase twoSatellites() {
     test::DatabaseBuilder b;
     b.satellite("Astra").transponder(11000, TransponderRecord::PolAuto, 27500);
