@@ -30,14 +30,10 @@ int removeDataChannels(ChannelDatabase& db) {
 }
 
 int removeCBand(ChannelDatabase& db) {
-    std::vector<std::size_t> kept;
-    for (std::size_t s = 0; s < db.satellites.size(); ++s)
-        if (!db.satellites[s].isCBand()) kept.push_back(s);
-    int removed = static_cast<int>(db.satellites.size() - kept.size());
-    if (removed == 0) return 0;
+    int removed = 0;
     // Delete from the back so the positions still to be deleted do not move.
     for (std::size_t s = db.satellites.size(); s-- > 0;)
-        if (db.satellites[s].isCBand()) deleteSatellite(db, s);
+        if (db.satellites[s].isCBand() && deleteSatellite(db, s)) ++removed;
     return removed;
 }
 

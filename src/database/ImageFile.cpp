@@ -62,9 +62,7 @@ std::string saveDateText(const CalendarDate& date) {
 }
 
 void stampSaveDate(ChannelDatabase& db, const CalendarDate& date) {
-    const std::string text = saveDateText(date);
-    std::memset(&db.settings[12], 0, 12);
-    std::memcpy(&db.settings[12], text.data(), std::min<std::size_t>(text.size(), 12));
+    db.setDateText(saveDateText(date));
     db.settings[23] = 0;
 }
 
