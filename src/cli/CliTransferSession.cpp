@@ -83,11 +83,11 @@ void CliTransferSession::setProgress(int percent) {
 void CliTransferSession::showCountdown(int elapsedSeconds) {
     if (elapsedSeconds == lastCountdown_) return;
     lastCountdown_ = elapsedSeconds;
-    const std::string text = windows1256ToUtf8(countdownText(elapsedSeconds));
+    const std::string text = countdownText(elapsedSeconds);
     if (terminal_)
-        showLive(text);
+        showLive(windows1256ToUtf8(text));
     else
-        printLine(countdownText(elapsedSeconds));
+        printLine(text);
 }
 
 void CliTransferSession::setStatus(int stringId) {
