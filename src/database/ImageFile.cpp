@@ -1,5 +1,6 @@
 #include "database/ImageFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -90,15 +91,18 @@ bool readFile(ChannelDatabase& db, const std::string& path, MessageSink& message
         messages.showMessage(strings::UnsupportedFile, path);
         return false;
     }
+    // Nothing past one image is ever looked at, so a huge file costs no more than a normal one.
+    const auto toRead =
+        static_cast<std::streamsize>(std::min<std::streamoff>(length, image::kSize));
     IrdImage buffer;
     try {
-        buffer.resize(static_cast<std::size_t>(length));
+        buffer.resize(static_cast<std::size_t>(toRead));
     } catch (const std::bad_alloc&) {
         return false;
     }
     in.seekg(0);
-    in.read(reinterpret_cast<char*>(buffer.data()), length);
-    if (in.gcount() != length) {
+    in.read(reinterpret_cast<char*>(buffer.data()), toRead);
+    if (in.gcount() != toRead) {
         messages.showMessage(strings::FailedToOpenDocument);
         return false;
     }
