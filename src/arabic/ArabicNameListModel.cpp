@@ -3,21 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "database/AsciiCase.h"
 #include "messages/StringIds.h"
 
 namespace kavro {
 namespace {
-
-char foldAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
-
-bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (foldAscii(a[i]) != foldAscii(b[i])) return false;
-    return true;
-}
 
 std::string_view cut(std::string_view text, std::size_t limit) {
     return text.substr(0, limit);
@@ -69,7 +59,7 @@ bool ArabicNameListModel::add(std::string_view latinName, std::string_view arabi
 
     std::size_t row = rows_.size();
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        if (equalIgnoringAsciiCase(rows_[i].latinName, latinName)) {
+        if (equalsIgnoringAsciiCase(rows_[i].latinName, latinName)) {
             row = i;
             break;
         }

@@ -6,6 +6,7 @@
 
 #include "arabic/ExtractField.h"
 #include "arabic/ReceiverName.h"
+#include "database/AsciiCase.h"
 
 namespace kavro {
 namespace {
@@ -21,12 +22,6 @@ bool isShortName(std::string_view latin) {
         if (name.empty()) return false;
         if (name == latin) return true;
     }
-}
-
-std::string upperAscii(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    return text;
 }
 
 struct Entry {

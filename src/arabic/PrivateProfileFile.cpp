@@ -5,6 +5,7 @@
 #include <map>
 #include <system_error>
 
+#include "database/AsciiCase.h"
 #include "database/ImageFile.h"
 
 namespace kavro {
@@ -23,23 +24,6 @@ std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-char foldAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
-
-std::string foldedName(std::string_view name) {
-    std::string out(name);
-    for (char& c : out) c = foldAscii(c);
-    return out;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (foldAscii(a[i]) != foldAscii(b[i])) return false;
-    return true;
 }
 
 // A line as the reader sees it: without the byte-order mark a hand editor may have put first.
@@ -131,7 +115,7 @@ std::optional<PrivateProfileFile::Range> PrivateProfileFile::findSection(
     std::string_view section) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         std::optional<std::string_view> name = sectionName(content(lines_[i], i == 0));
-        if (!name || !sameName(*name, section)) continue;
+        if (!name || !equalsIgnoringAsciiCase(*name, section)) continue;
         std::size_t end = i + 1;
         while (end < lines_.size() && !sectionName(content(lines_[end], false))) ++end;
         return Range{i + 1, end};
@@ -145,7 +129,7 @@ std::optional<std::string> PrivateProfileFile::value(std::string_view section,
     if (!range) return std::nullopt;
     for (std::size_t i = range->first; i < range->last; ++i) {
         std::optional<KeyLine> k = keyLine(content(lines_[i], false));
-        if (k && sameName(k->key, key)) return unquote(k->value);
+        if (k && equalsIgnoringAsciiCase(k->key, key)) return unquote(k->value);
     }
     return std::nullopt;
 }
@@ -186,14 +170,14 @@ void PrivateProfileFile::setValues(std::string_view section, const std::vector<E
     for (std::size_t i = range->first; i < range->last; ++i) {
         std::optional<KeyLine> k = keyLine(content(lines_[i], false));
         if (!k) continue;
-        existing.emplace(foldedName(k->key), i);
+        existing.emplace(upperAscii(k->key), i);
         insertAt = i + 1;
     }
 
     std::vector<Entry> added;  // new keys, in the order they were first given
     std::map<std::string, std::size_t> addedAt;
     for (const Entry& e : values) {
-        const std::string folded = foldedName(e.key);
+        const std::string folded = upperAscii(e.key);
         if (auto it = existing.find(folded); it != existing.end()) {
             std::string& text = lines_[it->second];
             const std::string spelled(keyLine(content(text, false))->key);  // keep its spelling

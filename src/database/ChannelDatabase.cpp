@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "database/AsciiCase.h"
 #include "database/ByteOrder.h"
 #include "database/ChannelNumberIndex.h"
 
@@ -98,21 +99,12 @@ void ChannelDatabase::relinkGroups(std::uint16_t groupIndex) {
 }
 
 int ChannelDatabase::groupKind(const GroupRecord& group) {
-    static constexpr const char* kNames[] = {"ALL", "TV", "RADIO", "DATA"};
-    auto name = group.name();
-    std::size_t len = 0;
-    while (len < name.size() && name[len] != 0) ++len;
-    for (int i = 0; i < 4; ++i) {
-        std::size_t n = std::strlen(kNames[i]);
-        if (n != len) continue;
-        bool same = true;
-        for (std::size_t k = 0; k < n && same; ++k) {
-            unsigned char c = name[k];
-            if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
-            same = c == static_cast<unsigned char>(kNames[i][k]);
-        }
-        if (same) return -1 - i;
-    }
+    static constexpr std::string_view kNames[] = {"ALL", "TV", "RADIO", "DATA"};
+    auto field = group.name();
+    std::string_view name(reinterpret_cast<const char*>(field.data()), field.size());
+    name = name.substr(0, name.find('\0'));
+    for (int i = 0; i < 4; ++i)
+        if (equalsIgnoringAsciiCase(name, kNames[i])) return -1 - i;
     return group.refs.empty() ? kNoGroupKind : group.refs.front().satIndex;
 }
 

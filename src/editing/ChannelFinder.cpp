@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "arabic/ReceiverName.h"
+#include "database/AsciiCase.h"
 #include "messages/StringIds.h"
 #include "messages/StringTable.h"
 
@@ -27,14 +28,9 @@ bool nameHolds(const ChannelRecord& channel, const std::string& upperText) {
 }  // namespace
 
 std::string upperCaseForSearch(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        auto b = static_cast<unsigned char>(c);
-        if (b >= 'a' && b <= 'z')
-            c = static_cast<char>(b - 'a' + 'A');
-        else if (b == 0x9C)
-            c = static_cast<char>(0x8C);  // the oe ligature
-    }
+    std::string out = upperAscii(text);
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) == 0x9C) c = static_cast<char>(0x8C);  // the oe ligature
     return out;
 }
 

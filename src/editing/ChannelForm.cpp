@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "arabic/ReceiverName.h"
+#include "database/AsciiCase.h"
 #include "database/ChannelOperations.h"
 #include "messages/DialogValidation.h"
 #include "messages/StringIds.h"
@@ -135,7 +136,7 @@ std::optional<ChannelRef> ChannelForm::accept(ChannelDatabase& db, MessageSink& 
                                         MessageStyle::OkCancel) == MessageButton::Ok;
     if (takeName) {
         encodeReceiverName(name.text, r.name());
-        if (!equalsIgnoringCase(name.text, name.opening)) serviceId = 0xFFFF;
+        if (!equalsIgnoringAsciiCase(name.text, name.opening)) serviceId = 0xFFFF;
     } else if (mode == Add) {
         encodeReceiverName({}, r.name());
     }

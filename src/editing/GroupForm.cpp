@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "arabic/ReceiverName.h"
+#include "database/AsciiCase.h"
 #include "editing/ChannelTypeIcon.h"
 #include "messages/StringIds.h"
 #include "messages/StringTable.h"
@@ -37,7 +38,7 @@ bool listed(int kind, const ChannelRecord& channel, std::size_t s, std::size_t g
         default:
             if (channel.serviceType() == ChannelRecord::Data) return false;
             return s == groupSatellite ||
-                   equalsIgnoringCase(satelliteName.substr(0, kSatelliteNameCut), groupName);
+                   equalsIgnoringAsciiCase(satelliteName.substr(0, kSatelliteNameCut), groupName);
     }
 }
 

@@ -13,15 +13,6 @@ NameBox NameBox::open(std::string openingName, ConstNameField stored) {
     return box;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 std::string satelliteItem(std::size_t index, const std::string& name) {
     return std::to_string(index + 1) + ". " + name;
 }

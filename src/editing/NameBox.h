@@ -26,9 +26,6 @@ struct NameBox {
     void restore() { text = opening; }
 };
 
-// True when two Windows-1256 texts are equal ignoring the case of Latin letters.
-bool equalsIgnoringCase(std::string_view a, std::string_view b);
-
 // "%d. %s" items of the "Satellite :" lists: 1-based position and decoded name.
 std::string satelliteItem(std::size_t index, const std::string& name);
 
