@@ -45,10 +45,11 @@ void reportProcessCpu(benchmark::State& state, double cpuSeconds) {
         benchmark::Counter(cpuSeconds * 1000.0 / static_cast<double>(state.iterations()));
 }
 
-void BM_UploadOverPty(benchmark::State& state) {
-    test::ReceiverScript script;
-    script.role = test::ReceiverScript::Role::Sender;
-    script.image = test::makeImage(demoDatabase());
+// Runs `transfer` against a fresh simulator per iteration. The timed part ends once the PC's
+// side is done and, when `receiverMustFinish`, once the receiver has taken the last byte too.
+template <typename Transfer>
+void runTransfers(benchmark::State& state, const test::ReceiverScript& script,
+                  bool receiverMustFinish, Transfer transfer) {
     SilentMessageSink messages;
     QuietSession session;
     double cpu = 0;
@@ -56,12 +57,12 @@ void BM_UploadOverPty(benchmark::State& state) {
         state.PauseTiming();
         test::ReceiverSimulator simulator(script);
         if (!simulator.start()) state.SkipWithError("no pseudo-terminal");
-        ChannelDatabase db;
         const double cpuStart = processCpuSeconds();
         state.ResumeTiming();
 
         SerialPort port(messages, simulator.devicePath());
-        if (!upload(port, session, db, messages)) state.SkipWithError("upload failed");
+        if (!transfer(port, session, messages)) state.SkipWithError("transfer failed");
+        if (receiverMustFinish) simulator.waitForEnd(5s);
 
         state.PauseTiming();
         cpu += processCpuSeconds() - cpuStart;
@@ -72,6 +73,17 @@ void BM_UploadOverPty(benchmark::State& state) {
     reportProcessCpu(state, cpu);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * image::kSize));
 }
+
+void BM_UploadOverPty(benchmark::State& state) {
+    test::ReceiverScript script;
+    script.role = test::ReceiverScript::Role::Sender;
+    script.image = test::makeImage(demoDatabase());
+    runTransfers(state, script, false,
+                 [](SerialPort& port, TransferSession& session, MessageSink& messages) {
+                     ChannelDatabase db;
+                     return upload(port, session, db, messages);
+                 });
+}
 BENCHMARK(BM_UploadOverPty)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
@@ -81,28 +93,11 @@ BENCHMARK(BM_UploadOverPty)
 void BM_DownloadOverPty(benchmark::State& state) {
     test::ReceiverScript script;
     script.role = test::ReceiverScript::Role::Receiver;
-    SilentMessageSink messages;
-    QuietSession session;
-    double cpu = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        test::ReceiverSimulator simulator(script);
-        if (!simulator.start()) state.SkipWithError("no pseudo-terminal");
-        const double cpuStart = processCpuSeconds();
-        state.ResumeTiming();
-
-        SerialPort port(messages, simulator.devicePath());
-        if (!download(port, session, demoDatabase(), messages))
-            state.SkipWithError("download failed");
-        simulator.waitForEnd(5s);  // the receiver has the whole image only once 0xED arrived
-
-        state.PauseTiming();
-        cpu += processCpuSeconds() - cpuStart;
-        simulator.stop();
-        state.ResumeTiming();
-    }
-    reportProcessCpu(state, cpu);
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * image::kSize));
+    // The receiver has the whole image only once the end code arrived.
+    runTransfers(state, script, true,
+                 [](SerialPort& port, TransferSession& session, MessageSink& messages) {
+                     return download(port, session, demoDatabase(), messages);
+                 });
 }
 BENCHMARK(BM_DownloadOverPty)
     ->Unit(benchmark::kMillisecond)
