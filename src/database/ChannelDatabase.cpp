@@ -35,14 +35,10 @@ void ChannelDatabase::setTpCount(std::uint16_t n) { writeU16(&settings[0x34], n)
 std::uint16_t ChannelDatabase::channelCount() const { return readU16(&settings[0x36]); }
 void ChannelDatabase::setChannelCount(std::uint16_t n) { writeU16(&settings[0x36], n); }
 
-std::string ChannelDatabase::dateText() const {
-    const char* p = reinterpret_cast<const char*>(&settings[12]);
-    return std::string(p, strnlen(p, 12));
-}
+std::string ChannelDatabase::dateText() const { return readFixedText(&settings[12], 12); }
 
 void ChannelDatabase::setDateText(std::string_view text) {
-    std::memset(&settings[12], 0, 12);
-    std::memcpy(&settings[12], text.data(), std::min<std::size_t>(text.size(), 12));
+    writeFixedText(&settings[12], 12, text);
 }
 
 const ChannelRecord* ChannelDatabase::findChannel(ChannelRef& ref) const {

@@ -58,10 +58,7 @@ void ChannelRecord::setEcmSlotSelected(int slot, bool on) {
     setEcmMask(on ? (ecmMask() & ~bit) : (ecmMask() | bit));
 }
 
-std::string ChannelRecord::audioLanguage() const {
-    const char* p = reinterpret_cast<const char*>(&bytes[30]);
-    return std::string(p, strnlen(p, 6));
-}
+std::string ChannelRecord::audioLanguage() const { return readFixedText(&bytes[30], 6); }
 
 void ChannelRecord::setAudioLanguage(std::string_view code) {
     std::size_t n = std::min<std::size_t>(code.size(), 3);

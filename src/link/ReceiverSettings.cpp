@@ -18,14 +18,10 @@ void ReceiverSettings::setBits(std::size_t offset, std::uint8_t mask, bool on) {
     b_[offset] = static_cast<std::uint8_t>(on ? (b_[offset] | mask) : (b_[offset] & ~mask));
 }
 
-std::string ReceiverSettings::lockPassword() const {
-    const char* p = reinterpret_cast<const char*>(&b_[24]);
-    return std::string(p, strnlen(p, 4));
-}
+std::string ReceiverSettings::lockPassword() const { return readFixedText(&b_[24], 4); }
 
 void ReceiverSettings::setLockPassword(std::string_view password) {
-    std::memset(&b_[24], 0, 4);
-    std::memcpy(&b_[24], password.data(), std::min<std::size_t>(password.size(), 4));
+    writeFixedText(&b_[24], 4, password);
 }
 
 void ReceiverSettings::setUhfChannel(int channel) {
