@@ -51,10 +51,7 @@ public:
     int ioWhileClosed = 0;  // reads or writes attempted on a port that is not open
 
 private:
-    bool usable() {
-        if (!open_) ++ioWhileClosed;
-        return open_;
-    }
+    bool usable() { return open_ || (++ioWhileClosed, false); }
 
     ReceiverModel& receiver_;
     VirtualClock& clock_;

@@ -8,10 +8,8 @@ namespace kavro::test {
 
 using namespace link;
 
-namespace {
-constexpr std::uint64_t kCallIntervalMs = 400;  // Sender: 0xE1 repeated while nobody answers
-constexpr std::size_t kShortPacketBytes = 1000;
-}  // namespace
+static constexpr std::uint64_t kCallIntervalMs = 400;  // Sender: 0xE1 repeated while unanswered
+static constexpr std::size_t kShortPacketBytes = 1000;
 
 std::uint64_t ReceiverModel::elapsed(std::uint64_t nowMs) {
     if (!originMs_) originMs_ = nowMs;
@@ -19,8 +17,7 @@ std::uint64_t ReceiverModel::elapsed(std::uint64_t nowMs) {
 }
 
 void ReceiverModel::hang() {
-    state_ = State::Hung;
-    log_.hung = true;
+    state_ = State::Hung, log_.hung = true;
 }
 
 void ReceiverModel::advance(std::uint64_t nowMs) {
@@ -147,13 +144,10 @@ void ReceiverModel::sendCode(std::uint8_t code) {
 
 std::uint64_t ReceiverModel::announcedLength() const {
     const bool sender = script_.role == ReceiverScript::Role::Sender;
+    if (sender && script_.headerDataLength) return *script_.headerDataLength + kHeaderSize;
     const IrdImage& header = sender ? script_.image : log_.header;
-    std::uint32_t dataLength = 0;
-    if (sender && script_.headerDataLength)
-        dataLength = *script_.headerDataLength;
-    else if (header.size() >= kHeaderSize)
-        dataLength = readU32(header.data() + kDataLengthOffset);
-    return std::uint64_t(dataLength) + kHeaderSize;
+    if (header.size() < kHeaderSize) return kHeaderSize;
+    return readU32(header.data() + kDataLengthOffset) + std::uint64_t(kHeaderSize);
 }
 
 void ReceiverModel::sendHeader() {
@@ -171,12 +165,9 @@ void ReceiverModel::sendPacket() {
     const std::uint64_t length = announcedLength();
     Packet packet{};
     packet[0] = kPacketMarker;
-    for (std::size_t i = 0; i < kPayloadSize; ++i) {
-        const std::uint64_t at = start + i;
-        packet[1 + i] = at >= length                ? script_.paddingByte
-                        : at < script_.image.size() ? script_.image[static_cast<std::size_t>(at)]
-                                                    : 0;
-    }
+    for (std::uint64_t at = start; at < start + kPayloadSize; ++at)
+        packet[1 + at - start] = at >= length ? script_.paddingByte
+                                 : at < script_.image.size() ? script_.image[std::size_t(at)] : 0;
     std::uint16_t sum = payloadChecksum(packet);
     if (number == script_.badChecksumPacket) ++sum;
     packet[kPacketSize - 2] = static_cast<std::uint8_t>(sum >> 8);
@@ -188,9 +179,8 @@ void ReceiverModel::sendPacket() {
 }
 
 IrdImage ReceiverModel::receivedImage() const {
-    IrdImage image = payload_;
-    if (image.size() > announcedLength()) image.resize(static_cast<std::size_t>(announcedLength()));
-    return image;
+    const auto length = std::min<std::uint64_t>(payload_.size(), announcedLength());
+    return IrdImage(payload_.begin(), payload_.begin() + std::ptrdiff_t(length));
 }
 
 }  // namespace kavro::test

@@ -13,10 +13,8 @@ namespace kavro::test {
 // How the simulated receiver behaves: its role and its fault switches. Packet numbers count
 // from 1; 0 switches a packet fault off.
 struct ReceiverScript {
-    enum class Role {
-        Sender,    // the receiver sends its database (the PC uploads)
-        Receiver,  // the receiver takes a database (the PC downloads)
-    };
+    // Sender: the receiver sends its database (the PC uploads); Receiver: it takes one.
+    enum class Role { Sender, Receiver };
     Role role = Role::Sender;
 
     // Sender: the image the receiver holds. Bytes past its end are sent as zeros.
@@ -30,23 +28,18 @@ struct ReceiverScript {
     std::vector<std::uint8_t> noiseBeforeCodes;  // sent before every later control code
 
     // Sender: header fields sent instead of the image's own, and a header cut short.
-    std::optional<std::uint32_t> headerMagic;
-    std::optional<std::uint32_t> headerVersion;
-    std::optional<std::uint32_t> headerDataLength;
+    std::optional<std::uint32_t> headerMagic, headerVersion, headerDataLength;
     std::size_t headerBytes = 64;
 
     // Sender packet faults: checksum off by one, checksum bytes low first, only 1000 bytes.
-    int badChecksumPacket = 0;
-    int swappedChecksumPacket = 0;
-    int shortPacket = 0;
+    int badChecksumPacket = 0, swappedChecksumPacket = 0, shortPacket = 0;
     std::uint8_t paddingByte = 0;  // payload bytes past the announced image length
 
     // Sends `second` where the code `first` is due.
     std::optional<std::pair<std::uint8_t, std::uint8_t>> replaceCode;
 
     // Receiver: ends with 0xEB after this packet; asks for this many packets past the image.
-    int endAfterPacket = 0;
-    int extraPackets = 0;
+    int endAfterPacket = 0, extraPackets = 0;
 
     // Falls silent for good after this packet (Sender: after its 0xE8; Receiver: once it
     // arrived), once this code from the PC arrived, or (Receiver) once the header arrived.

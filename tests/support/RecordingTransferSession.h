@@ -18,9 +18,7 @@ public:
     void setStatusText(std::string_view text) override { statuses.emplace_back(text); }
     // Asks `cancelWhen`; a Cancel is reported once, as the dialog does.
     bool pollCancel() override {
-        if (!cancelWhen || !cancelWhen()) return false;
-        cancelWhen = nullptr;
-        return true;
+        return cancelWhen && cancelWhen() && (cancelWhen = nullptr, true);
     }
 
     std::function<bool()> cancelWhen;
