@@ -165,8 +165,7 @@ TEST(HostileImage, ShortAndEmptyBuffers) {
         SCOPED_TRACE("size " + std::to_string(size));
         const IrdImage img(sound.begin(), sound.begin() + static_cast<std::ptrdiff_t>(size));
         const ImageCheckResult r = expectReadCheckAndResaveSound(img);
-        EXPECT_FALSE(r.fileAccepted);
-        EXPECT_FALSE(r.ok());
+        EXPECT_FALSE(r.fileAccepted || r.ok());
     }
     EXPECT_FALSE(checkImage(nullptr, 1000).ok());
 }

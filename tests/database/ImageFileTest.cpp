@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "DatabaseBuilder.h"
@@ -78,23 +79,15 @@ TEST_F(ImageFileTest, ReadFileRefusesEachFailingCheckWithItsMessageAndKeepsTheDa
     }
 }
 
-TEST(SaveDate, TextAndStamp) {
-    EXPECT_EQ(saveDateText({2026, 2, 5}), "05 Fev 2026");
-    EXPECT_EQ(saveDateText({1999, 0, 31}), "31     1999");
-    ChannelDatabase db;
-    db.settings.fill('U');
-    stampSaveDate(db, {2026, 12, 25});
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&db.settings[11]), 14),
-              std::string("U25 D\xE9\x63 2026\0U", 14));
-}
-
 TEST_F(ImageFileTest, WriteFileWritesOneStampedImageOrSaysWhyAndKeepsTheOldFile) {
     const std::string path = dir.file("ChData.ird");
-    ASSERT_TRUE(writeFile(db, path, messages, CalendarDate{2026, 8, 3}));
+    ASSERT_TRUE(writeFile(db, path, messages, CalendarDate{2026, 12, 25}));
     EXPECT_TRUE(messages.entries.empty());
     ChannelDatabase stamped = previous;
-    stampSaveDate(stamped, {2026, 8, 3});
+    std::memcpy(&stamped.settings[12], "25 D\xE9\x63 2026", 12);  // with its NUL, nothing more
     EXPECT_TRUE(test::readBytes(path) == test::makeImage(stamped));
+    EXPECT_EQ(saveDateText({2026, 2, 5}), "05 Fev 2026");
+    EXPECT_EQ(saveDateText({1999, 0, 31}), "31     1999");
     EXPECT_EQ(filesInDir(), 1) << "no temporary file left beside it";
     // A name so long that no temporary name beside it can be made: the save fails before
     // anything reaches the existing file (and does so even for a privileged user).

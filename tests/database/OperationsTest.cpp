@@ -1,6 +1,5 @@
-// Operations on the tree, the channels and the groups, and the whole-database tools. Whatever
-// they move or delete, the group references left must keep naming their own channels, in memory
-// and after a save and a read.
+// Whatever the operations and tools move or delete, the group references left must keep naming
+// their own channels, in memory and after a save and a read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,28 +30,22 @@ ChannelRecord named(std::string_view name) {
     return ch;
 }
 
-// The channel names a group shows, each member resolved as the views resolve it
-// (findChannel on its cached positions); "?" for a member that does not resolve.
+// A group's members resolved as the views resolve them (findChannel on the cached positions).
 Strings memberNames(const ChannelDatabase& db, std::size_t g) {
     Strings names;
-    for (ChannelRef ref : db.groups.at(g).refs) {
-        const ChannelRecord* ch = db.findChannel(ref);
-        names.push_back(ch ? plainName(*ch) : "?");
-    }
+    for (ChannelRef ref : db.groups.at(g).refs)
+        names.push_back(db.findChannel(ref) ? plainName(*db.findChannel(ref)) : "?");
     return names;
 }
 
-Strings channelNames(const ChannelDatabase& db) {  // in tree order
+Strings channelNames(const ChannelDatabase& db, bool satellites = false) {  // in tree order
     Strings names;
-    for (const auto& s : db.satellites)
+    for (const auto& s : db.satellites) {
+        if (satellites) names.push_back(plainName(s));
         for (const auto& t : s.transponders)
-            for (const auto& c : t.channels) names.push_back(plainName(c));
-    return names;
-}
-
-Strings satelliteNames(const ChannelDatabase& db) {
-    Strings names;
-    for (const auto& s : db.satellites) names.push_back(plainName(s));
+            for (const auto& c : t.channels)
+                if (!satellites) names.push_back(plainName(c));
+    }
     return names;
 }
 
@@ -71,34 +64,26 @@ ChannelDatabase fiveChannels() {
     return b.satellite("S1").channel("e").group("G", {1, 4, 2, 1}).build();
 }
 
-TEST(AddChannel, NumbersPastEveryNumberAChannelOrReferenceHolds) {
+TEST(Channels, AddAndDeleteLeaveEveryReferenceNamingItsOwnChannel) {
     ChannelDatabase db = fiveChannels();
-    RecordingMessageSink messages;
-    ASSERT_TRUE(deleteChannel(db, 0, 0, 0));  // "a": channelCount drops to 4, which "e" holds
+    ASSERT_TRUE(deleteChannel(db, 0, 0, 1));  // "b", listed twice
+    EXPECT_EQ(memberNames(db, 0), (Strings{"e", "c"})) << "c moved up a place";
+    ASSERT_TRUE(deleteChannel(db, 0, 0, 0));  // "a": channelCount drops to 3, which "d" holds
     db.groups[0].refs.push_back(ChannelRef{9, 0, 0, 0});  // names no channel (yet)
     db.groups[0].syncCount();
+    // The new number is past every number a channel or a reference holds.
+    RecordingMessageSink messages;
     auto ref = addChannel(db, 0, 1, named("new"), messages);
     ASSERT_TRUE(ref);
     EXPECT_EQ(*ref, (ChannelRef{10, 1, 1, 0}));
     const ChannelDatabase back = writeAndRead(db);
-    EXPECT_EQ(channelNames(back), (Strings{"b", "c", "d", "new", "e"}));
-    EXPECT_EQ(memberNames(back, 0), (Strings{"b", "e", "c", "b"}));
+    EXPECT_EQ(channelNames(back), (Strings{"c", "d", "new", "e"}));
+    EXPECT_EQ(memberNames(back, 0), (Strings{"e", "c"}));
 
     // Numbers run up to the top: the lowest one neither a channel nor a reference holds.
     db = fiveChannels();
     db.satellites[1].transponders[0].channels[0].number = 0xFFFE;  // the group still holds 4
     EXPECT_EQ(newChannelNumber(db), 5);
-}
-
-TEST(DeleteChannel, RemovesEveryReferenceToItAndKeepsTheOthersResolving) {
-    ChannelDatabase db = fiveChannels();
-    ASSERT_TRUE(deleteChannel(db, 0, 0, 1));  // "b", listed twice
-    EXPECT_EQ(memberNames(db, 0), (Strings{"e", "c"})) << "c moved up a place";
-    // Nor does a channel added afterwards show up in the group, in memory or in the file.
-    RecordingMessageSink messages;
-    ASSERT_TRUE(addChannel(db, 0, 0, named("new"), messages));
-    EXPECT_EQ(memberNames(db, 0), (Strings{"e", "c"}));
-    EXPECT_EQ(memberNames(writeAndRead(db), 0), (Strings{"e", "c"}));
 
     // Several rows, each found by number ("c" is no longer at 2 once "a" is gone).
     db = fiveChannels();
@@ -107,7 +92,7 @@ TEST(DeleteChannel, RemovesEveryReferenceToItAndKeepsTheOthersResolving) {
     EXPECT_EQ(memberNames(db, 0), (Strings{"b", "e", "b"}));
 }
 
-TEST(GroupMembers, ToggleAndReorder) {
+TEST(GroupMembers, ToggleReorderAndDeleteGroup) {
     ChannelDatabase db = fiveChannels();
     RecordingMessageSink messages;
     EXPECT_EQ(toggleGroupMember(db, 0, ChannelRef{3, 0, 1, 0}, messages), MembershipChange::Added);
@@ -121,6 +106,12 @@ TEST(GroupMembers, ToggleAndReorder) {
     ASSERT_TRUE(reorderGroupMembers(db, 0, {2, 0, 3}));
     EXPECT_EQ(memberNames(writeAndRead(db), 0), (Strings{"b", "e", "d"}));
     EXPECT_FALSE(reorderGroupMembers(db, 0, {0, 0}));
+
+    db = DatabaseBuilder().channel("a").group("ALL", {0}).group("radio").group("FAV", {0}).build();
+    EXPECT_FALSE(deleteGroup(db, 0));  // predefined
+    EXPECT_FALSE(deleteGroup(db, 1));
+    EXPECT_TRUE(deleteGroup(db, 2));
+    EXPECT_EQ(db.groups.size(), 2u);
 }
 
 // Satellites S0..S6 with one channel c0..c6 each; group "FAV" lists c6, c2, c4 and c5.
@@ -144,7 +135,7 @@ TEST(ReorderSatellites, TheDraggedSatelliteEndsAtTheTargetAndReferencesStillReso
         for (std::size_t s = 0; s < db.satellites.size(); ++s)
             EXPECT_EQ(db.satellites[s].transponders[0].satellite(), static_cast<int>(s));
         for (const ChannelDatabase& d : {db, writeAndRead(db)}) {
-            EXPECT_EQ(satelliteNames(d), drag.order);
+            EXPECT_EQ(channelNames(d, true), drag.order);
             EXPECT_EQ(memberNames(d, 0), (Strings{"c6", "c2", "c4", "c5"}));
         }
     }
@@ -162,7 +153,7 @@ TEST(DeleteSatellite, RemovesItsChannelsFromEveryGroupAndRenumbersTheRest) {
     db.groups[0].syncCount();
     ASSERT_TRUE(deleteSatellite(db, 2));
 
-    EXPECT_EQ(satelliteNames(db), (Strings{"S0", "S1", "S3", "S4", "S5", "S6"}));
+    EXPECT_EQ(channelNames(db, true), (Strings{"S0", "S1", "S3", "S4", "S5", "S6"}));
     EXPECT_EQ(db.satellites[4].transponders[0].satellite(), 4);
     EXPECT_EQ(db.groups[0].count(), 3);
     EXPECT_EQ(memberNames(db, 0), (Strings{"c6", "c4", "c5"}));
@@ -180,15 +171,6 @@ TEST(Transponders, ReorderAndDeleteKeepTheReferencesOfTheOtherChannels) {
     EXPECT_EQ(channelNames(db), (Strings{"a", "d"}));
     EXPECT_EQ(memberNames(db, 0), (Strings{"d", "a"}));
     EXPECT_FALSE(deleteTransponder(db, 0, 1));
-}
-
-TEST(DeleteGroup, APredefinedGroupStays) {
-    ChannelDatabase db =
-        DatabaseBuilder().channel("a").group("ALL", {0}).group("radio").group("FAV", {0}).build();
-    EXPECT_FALSE(deleteGroup(db, 0));
-    EXPECT_FALSE(deleteGroup(db, 1));
-    EXPECT_TRUE(deleteGroup(db, 2));
-    EXPECT_EQ(db.groups.size(), 2u);
 }
 
 TEST(Capacity, AddingBeyondAnyLimitIsRefusedWithItsMessageAndChangesNothing) {
@@ -251,7 +233,7 @@ TEST(RemoveCBand, KeepsASatelliteWithEitherUniversalFrequencyAndJudgesReferences
     EXPECT_EQ(removeCBand(db), 2);
 
     for (const ChannelDatabase& d : {db, writeAndRead(db)}) {
-        EXPECT_EQ(satelliteNames(d), (Strings{"LowOnly", "HighOnly"}));
+        EXPECT_EQ(channelNames(d, true), (Strings{"LowOnly", "HighOnly"}));
         EXPECT_EQ(memberNames(d, 0), (Strings{"c0", "c1", "c1"}));
     }
 }
@@ -259,16 +241,13 @@ TEST(RemoveCBand, KeepsASatelliteWithEitherUniversalFrequencyAndJudgesReferences
 // Sort: a, b, c, d numbered 9, 0, 6, 1, as after edits and drags since the last read.
 TEST(Sort, RenumbersInTreeOrderWithEveryRepeatAndNoReferenceComingToNameAChannel) {
     DatabaseBuilder b;
-    ChannelDatabase db = b.channel("a").channel("b").channel("c").channel("d").build();
+    ChannelDatabase db =
+        b.channel("a").channel("b").channel("c").channel("d").group("G", {1, 0, 1, 2}).build();
     auto& channels = db.satellites[0].transponders[0].channels;
     const std::uint16_t numbers[] = {9, 0, 6, 1};
     for (std::size_t i = 0; i < 4; ++i) channels[i].number = numbers[i];
     // "d" twice: renumbering only the first would leave the second holding 1, "b" after the
     // sort. And 2 names no channel now, but "c" is numbered 2 by the sort.
-    GroupRecord g;
-    g.refs = {{1, 0, 0, 0}, {0, 0, 0, 0}, {1, 0, 0, 0}, {2, 0, 0, 0}};
-    g.syncCount();
-    db.groups = {g};
     db.relinkGroups();
 
     renumberChannels(db);

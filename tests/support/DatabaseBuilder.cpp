@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <numeric>
@@ -90,17 +89,17 @@ Record randomRecord(Rng& rng, std::initializer_list<unsigned> set) {
     return r;
 }
 
+// satFlags and satFlags2 bits 0 and 15, lnbFlags bit 2; reserved 26, 30, 32, 38-39.
 SatelliteRecord randomSatellite(Rng& rng) {
-    // satFlags and satFlags2 bits 0 and 15, lnbFlags bit 2; reserved 26, 30, 32, 38-39.
     auto sat = randomRecord<SatelliteRecord>(
         rng, {0, 1, 1, 0x80, 2, 1, 3, 0x80, 26, 1, 28, 4, 30, 1, 32, 1, 38, 1, 39, 0x80});
     if (sat.lnbHigh() == 0) sat.setLnbHigh(1);  // keep the reader's LNB fill-in out of the way
     return sat;
 }
 
-TransponderRecord randomTransponder(Rng& rng) {  // reserved 2-3 and 8-9
+TransponderRecord randomTransponder(Rng& rng) {  // reserved 2-3 and 8-9; a stale index
     auto tp = randomRecord<TransponderRecord>(rng, {2, 0x01, 3, 0x80, 8, 0x01, 9, 0x80});
-    tp.index = u16(rng);  // stale: the writer must not use it
+    tp.index = u16(rng);
     return tp;
 }
 
@@ -124,40 +123,33 @@ GroupRecord randomGroup(Rng& rng, const std::vector<std::uint16_t>& numbers) {
     return g;
 }
 
-template <typename T, std::size_t N>
-std::string hex(const std::array<T, N>& values) {
+std::string hex(const auto& values) {
     std::string out;
-    for (T v : values)
-        for (int shift = static_cast<int>(8 * sizeof(T)) - 4; shift >= 0; shift -= 4)
+    for (unsigned v : values)
+        for (int shift = static_cast<int>(8 * sizeof values[0]) - 4; shift >= 0; shift -= 4)
             out += "0123456789ABCDEF"[(v >> shift) & 15];
     return out;
 }
 
 // One line per record in tree order, with everything equality looks at.
 std::vector<std::string> describe(const ChannelDatabase& db) {
+    auto n = [](std::size_t i) { return std::to_string(i); };
     std::vector<std::string> lines{"settings " + hex(db.settings) + " " + hex(db.startupChannels)};
     for (std::size_t s = 0; s < db.satellites.size(); ++s) {
-        const std::string ws = "satellite " + std::to_string(s);
-        lines.push_back(ws + ": " + hex(db.satellites[s].bytes));
-        for (std::size_t t = 0; t < db.satellites[s].transponders.size(); ++t) {
-            const TransponderRecord& tp = db.satellites[s].transponders[t];
-            const std::string wt = ws + " transponder " + std::to_string(t);
-            lines.push_back(wt + ": index " + std::to_string(tp.index) + " " + hex(tp.bytes));
+        lines.push_back("satellite " + n(s) + ": " + hex(db.satellites[s].bytes));
+        for (std::size_t t = 0; const TransponderRecord& tp : db.satellites[s].transponders) {
+            const std::string at = "satellite " + n(s) + " transponder " + n(t++);
+            lines.push_back(at + ": index " + n(tp.index) + " " + hex(tp.bytes));
             for (std::size_t c = 0; c < tp.channels.size(); ++c)
-                lines.push_back(wt + " channel " + std::to_string(c) + ": number " +
-                                std::to_string(tp.channels[c].number) + " " +
-                                hex(tp.channels[c].bytes));
+                lines.push_back(at + " channel " + n(c) + ": number " + n(tp.channels[c].number) +
+                                " " + hex(tp.channels[c].bytes));
         }
     }
     for (std::size_t g = 0; g < db.groups.size(); ++g) {
-        lines.push_back("group " + std::to_string(g) + " header: " + hex(db.groups[g].header));
-        for (std::size_t j = 0; j < db.groups[g].refs.size(); ++j) {
-            const ChannelRef& r = db.groups[g].refs[j];
-            char text[128];
-            std::snprintf(text, sizeof text, "group %zu reference %zu: %u %u %u %u", g, j, r.number,
-                          r.chIndex, r.tpIndex, r.satIndex);
-            lines.push_back(text);
-        }
+        lines.push_back("group " + n(g) + " header: " + hex(db.groups[g].header));
+        for (std::size_t j = 0; const ChannelRef& r : db.groups[g].refs)
+            lines.push_back("group " + n(g) + " reference " + n(j++) + ": " + n(r.number) + " " +
+                            n(r.chIndex) + " " + n(r.tpIndex) + " " + n(r.satIndex));
     }
     return lines;
 }
@@ -252,8 +244,7 @@ void restampCrcs(IrdImage& img) {
 
 bool writeBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
     out.close();
     return static_cast<bool>(out);
 }

@@ -42,10 +42,9 @@ private:
 // Writes a plain-text name (no coding marker) into a name field, padded with NULs.
 void setPlainName(NameField field, std::string_view text);
 
-// Limits of a random database (per satellite, transponder, group), always within the capacities.
-struct RandomShape {
-    std::size_t maxSatellites = 8, maxTransponders = 6, maxChannels = 6;
-    std::size_t maxGroups = 6, maxReferences = 30;
+struct RandomShape {  // limits per satellite, transponder, group; always within the capacities
+    std::size_t maxSatellites = 8, maxTransponders = 6, maxChannels = 6, maxGroups = 6,
+                maxReferences = 30;
 };
 
 // A database as editing may leave it, reproducible from `seed`: random record bytes with set bits
@@ -62,8 +61,7 @@ IrdImage makeImage(const ChannelDatabase& db);
 // Recomputes the seven CRCs from the counts the image holds (cut to the capacities).
 void restampCrcs(IrdImage& image);
 
-// Writes bytes to a file, replacing it; false when that fails.
-bool writeBytes(const std::string& path, std::span<const std::uint8_t> bytes);
+bool writeBytes(const std::string& path, std::span<const std::uint8_t> bytes);  // false: failed
 std::vector<std::uint8_t> readBytes(const std::string& path);
 
 // For readable test failures: the first record that differs, as a line for each database
