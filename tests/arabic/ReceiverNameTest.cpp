@@ -79,15 +79,12 @@ TEST(ReceiverNameDecoding, ForeignAndStrayBytes) {
     const std::pair<Bytes, std::string> cases[] = {
         // plain fields drop control bytes but not the text after a NUL
         {{'N', 'T', 'V', 0, 'X', 0x01, 0xBA, 'Y', 0, 0}, "NTVX\xB0Y"},
-        {{'A', ' ', ' ', ' ', 'B', ' ', ' ', ' ', ' ', 'C'}, "A  B  C"},
         // Latin-1 fields fold the accents Windows-1256 cannot show
         {{0x05, 'C', 'A', 'F', 0xC9, 0, 0, 0}, "CAFE"},
         {{0x05, 'c', 'a', 'f', 0xE9, 0, 0x05, 0}, "caf\xE9"},
         {{0x05, 0xC6, 0xE6, 0xDF, 0xD7, 0x7F, 0xFF, 0xF1, 0x01},
          std::string("AEaeB\xD7") + "7Fyn\x01"},
-        {{0x05, 0xA9, 0xE0, 0xFC, 0xF7}, "\xA9\xE0\xFC\xF7"},
         // extra glyph codes give letters; markers and NULs inside are skipped
-        {{0x02, 0x5E, 0x5F}, "\xDF\xDF"},
         {{0x02, 0xDE, 0xDF, 0xF0}, "\xC1\xC4\xC4"},
         {{0x02, 0xCE, 0xD2}, "\xE1\xC3\xE1\xC2"},
         {{0x02, 0x4B, 0x02, 0x00, 0x4F}, "\xCA\xC8"},

@@ -46,15 +46,11 @@ std::string convertExact(const std::string& in, char replacement = '?') {
 TEST(Windows1256, MalformedOrUnmappableInputBecomesReplacementsWithoutLosingWhatFollows) {
     const std::pair<std::string, std::string> cases[] = {
         {"\xC3", "?"},                // cut after the lead byte
-        {"A\xE2\x82", "A?"},          // cut in the middle
         {"a\200b", "a?b"},            // continuation byte without a lead
         {"\342\202A", "?A"},          // the byte after a short sequence is kept
         {"\xC0\xAF", "??"},           // overlong lead
-        {"\xE0\x80\xAF", "?"},        // overlong three-byte form
         {"\xED\xA0\x80", "?"},        // surrogate
         {"\xF4\x90\x80\x80", "?"},    // beyond U+10FFFF
-        {"\xF5\xFF\xFE", "???"},      // bytes that never occur
-        {"\xC3\xB1", "?"},            // n with tilde: not in the code page
         {"\xF0\x9F\x98\x80x", "?x"},  // a character outside the code page
         {"\xE2\x80\x8F", "\xFE"},     // right-to-left mark
     };

@@ -7,7 +7,6 @@
 #include <random>
 
 #include "CliRunner.h"
-#include "CliTestFiles.h"
 #include "DatabaseBuilder.h"
 #include "TemporaryDirectory.h"
 #include "database/ByteOrder.h"

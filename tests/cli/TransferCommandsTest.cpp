@@ -2,16 +2,19 @@
 
 #include <chrono>
 #include <filesystem>
+#include <sstream>
 
 #include "CliRunner.h"
-#include "CliTestFiles.h"
 #include "DatabaseBuilder.h"
 #include "ReceiverSimulator.h"
 #include "RecordingMessageSink.h"
 #include "TemporaryDirectory.h"
+#include "VirtualClock.h"
+#include "cli/CliTransferSession.h"
 #include "database/ImageFile.h"
 #include "database/ImageReader.h"
 #include "link/LinkFormat.h"
+#include "messages/StringIds.h"
 
 namespace kavro::test {
 namespace {
@@ -32,7 +35,6 @@ struct TransferCommandsTest : ::testing::Test {
     std::unique_ptr<ReceiverSimulator> simulator;
     TemporaryDirectory dir;
     const std::string file = dir.file("Kavro.ird");
-    const std::string failed = "kavro-cli: Failed to Upload data.\nWant réessayer another time!\n";
 };
 
 TEST_F(TransferCommandsTest, UploadSavesAsFileSaveDoesOrRawWithTheFlag) {
@@ -57,7 +59,9 @@ TEST_F(TransferCommandsTest, FailedOrCancelledUploadWritesNothing) {
     const auto wrongVersion = [](ReceiverScript& s) { s.headerVersion = 0x8208; };
     const ProgramResult r = runCli({"upload", "--port", receiver(demoImage(), wrongVersion), file});
     EXPECT_TRUE(r.exitedWith(1));
-    EXPECT_EQ(r.err, "kavro-cli: DATA version must be: 00008209 !!!\n" + failed);
+    EXPECT_EQ(r.err,
+              "kavro-cli: DATA version must be: 00008209 !!!\n"
+              "kavro-cli: Failed to Upload data.\nWant réessayer another time!\n");
 
     // Ctrl+C while the receiver is silent tells it to stop; neither run leaves a file.
     const auto silent = [](ReceiverScript& s) { s.silent = true; };
@@ -82,17 +86,29 @@ TEST_F(TransferCommandsTest, DownloadSendsTheImageAndLeavesTheFile) {
     EXPECT_EQ(readBytes(file), demoImage());
 }
 
-TEST_F(TransferCommandsTest, BadArgumentsAreReported) {
-    const ProgramResult usage = runCli({"upload", file});
-    EXPECT_TRUE(usage.exitedWith(2));
-    EXPECT_TRUE(contains(usage.err, "--port"));
-    EXPECT_TRUE(runCli({"download", file}).exitedWith(2));
-    const ProgramResult missing = runCli({"upload", "--port", "/nonexistent/ttyKAVRO", file});
-    EXPECT_TRUE(missing.exitedWith(1));
-    EXPECT_EQ(missing.err, "kavro-cli: Cannot open the port '/nonexistent/ttyKAVRO'.\n");
-    const ProgramResult folder = runCli({"upload", "--port", "COM1", dir.path().string()});
-    EXPECT_TRUE(folder.exitedWith(1));
-    EXPECT_TRUE(contains(folder.err, "is a folder"));
+// On a terminal one live line shows the countdown, then the bar with percentage and rate; a
+// status ends it.
+TEST(CliTransferSessionTest, TerminalShowsOneLiveLineForCountdownAndBar) {
+    std::ostringstream out;
+    std::atomic<bool> cancel{false};
+    VirtualClock clock;
+    cli::CliTransferSession session(out, true, cancel, 1'000'000, clock);
+    session.setProgress(0);
+    session.showCountdown(0);
+    session.showCountdown(0);  // same second: nothing new
+    session.showCountdown(1);
+    session.setStatusText({});  // the receiver answered
+    session.setStatus(strings::UploadHeaderDone);
+    clock.now += 1000;
+    session.setProgress(50);                 // 500,000 bytes in one second
+    session.setStatus(strings::UploadDone);  // completes the bar, says nothing itself
+    session.finish();
+    EXPECT_EQ(out.str(),
+              "\rRemainder : 20 Sec."
+              "\rRemainder : 19 Sec.\n"
+              "Successful to Upload Header.\n"
+              "\r[###############...............] 50%  500.0 kB/s"
+              "\r[##############################] 100%  1000.0 kB/s\n");
 }
 
 }  // namespace
