@@ -30,11 +30,8 @@ struct ParametersFormTest : ::testing::Test {
     }
 };
 
-// A block with every field in range and every bit a writing rule rewrites already as written,
-// carried bits set around them, opens with the dialog's texts; OK on the unchanged form only
-// stamps the date. On a block written by other programs OK also rewrites what the rules own:
-// the bits they clear, dolby as 1, sound effects off as 1, an unknown lock mode as none, sleep
-// beside wake-up.
+// A well-formed block opens with the dialog's texts and an unchanged OK only stamps the date;
+// on a malformed one OK also rewrites what the writing rules own, and nothing else.
 TEST_F(ParametersFormTest, OpensAndUnchangedOkRewritesOnlyTheDateAndWhatTheRulesOwn) {
     stampSaveDate(db, CalendarDate{2026, 12, 5});
     auto& b = db.settings;
@@ -133,8 +130,8 @@ TEST_F(ParametersFormTest, StoredValuesOutsideTheListsOpenWithoutSelection) {
     EXPECT_EQ(settings.palStandard(), 0);
 }
 
-// Opening and choosing a group correct a start-up entry past the groups or channels in the
-// database at once. A reference naming no channel has no item, so items and positions differ.
+// Start-up entries past the groups or channels are corrected at once; a reference naming no
+// channel has no item.
 TEST_F(ParametersFormTest, StartupGroupAndChannel) {
     db.settings[43] = 7;  // past the 3 groups
     db.startupChannels[0] = 9, db.startupChannels[1] = 2, db.startupChannels[2] = 4;

@@ -35,9 +35,8 @@ struct LinkTest : ::testing::Test {
 
     int readsAtCancel = -1;
 
-    // A receiver built from `script`, its port (the n-th write failing, when given) and a clean
-    // record. With `cancelWhenStuck` the user presses Cancel once the receiver has been silent
-    // or hung for 5 s, and the reads so far are noted.
+    // A receiver from `script` and its port; with `cancelWhenStuck` Cancel is pressed once the
+    // receiver has been silent or hung for 5 s, and the reads so far are noted.
     MemoryPort& wire(int failWriteCall = 0, bool cancelWhenStuck = false) {
         receiver = std::make_unique<ReceiverModel>(script);
         port = std::make_unique<MemoryPort>(*receiver, clock);
@@ -109,9 +108,8 @@ TEST_F(UploadTest, ImageArrivesByteExactAfterNoiseAndADoubleCall) {
                                                           "Successful to Upload data."}));
 }
 
-// The header's length decides the packets: a last packet only partly image is stored only as
-// far as the image goes, a body filling its packets exactly takes one packet more that is
-// neither checked nor stored, and a slightly longer image arrives whole.
+// The header's length decides the packets and how much of the last one is stored; a body
+// filling its packets exactly takes one more that is neither checked nor stored.
 TEST_F(UploadTest, AnnouncedLengthDecidesThePacketsAndTheStoredBytes) {
     for (auto [dataLength, packets, badPacket] : {std::tuple{10u * 1021 + 100, 11, 0},
                                                   {10u * 1021, 11, 11},
@@ -132,10 +130,8 @@ TEST_F(UploadTest, AnnouncedLengthDecidesThePacketsAndTheStoredBytes) {
     }
 }
 
-// However an upload fails, the receiver is told to stop with 0xEB, the port is closed and the
-// database is left as it was. Waits take the first byte that arrives: anything but the awaited
-// code fails, except a repeated call where the start code is due. Cancel is noticed at the
-// next poll, whichever wait the protocol is in, and nothing is read after it.
+// However an upload fails, the receiver gets 0xEB, the port is closed and the database kept.
+// Anything but the awaited code fails (a repeated call aside); Cancel stops all reading.
 TEST_F(UploadTest, EveryFailureTellsTheReceiverAndKeepsTheDatabase) {
     using S = ReceiverScript&;
     enum Kind { Fault, BadBlock, Cancel };  // BadBlock: never acknowledged; Cancel after 5 s
@@ -173,8 +169,7 @@ TEST_F(UploadTest, EveryFailureTellsTheReceiverAndKeepsTheDatabase) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         script = ReceiverScript{};
-        // Packet 3 sums to 1, so its swapped checksum differs; packets 4 and 5 are zero, so a cut
-        // packet 5 completed by the tail of packet 4 in a reused buffer would check out.
+        // Packet 3 sums to 1 (a swap shows); packets 4, 5 are zero (a cut 5 must not pass).
         script.image = image;
         std::fill_n(script.image.begin() + 64 + 2 * 1021, 3 * 1021, 0);
         script.image[64 + 2 * 1021] = 1;
@@ -267,8 +262,7 @@ TEST_F(DownloadTest, DatabaseBeyondTheImageIsNotSent) {
     EXPECT_FALSE(port->isOpen());
 }
 
-// A failed download sends no closing code; the port is closed. Cancel is noticed at the next
-// poll, whichever wait the protocol is in, and nothing is read after it.
+// A failed download sends no closing code and closes the port; Cancel stops all reading.
 TEST_F(DownloadTest, EveryFailureClosesThePortWithoutAClosingCode) {
     using S = ReceiverScript&;
     const struct Case {

@@ -166,8 +166,9 @@ void ReceiverModel::sendPacket() {
     Packet packet{};
     packet[0] = kPacketMarker;
     for (std::uint64_t at = start; at < start + kPayloadSize; ++at)
-        packet[1 + at - start] = at >= length ? script_.paddingByte
-                                 : at < script_.image.size() ? script_.image[std::size_t(at)] : 0;
+        packet[1 + at - start] = at >= length                ? script_.paddingByte
+                                 : at < script_.image.size() ? script_.image[std::size_t(at)]
+                                                             : 0;
     std::uint16_t sum = payloadChecksum(packet);
     if (number == script_.badChecksumPacket) ++sum;
     packet[kPacketSize - 2] = static_cast<std::uint8_t>(sum >> 8);

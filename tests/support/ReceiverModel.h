@@ -44,9 +44,20 @@ public:
 
 private:
     enum class State {
-        Idle, Calling, AwaitStart, AwaitHeaderRequest, ReadingHeader, AwaitHeaderAck,
-        AwaitDataReady, ReadingPacket, AwaitPacketAck, AwaitPacketEnd, AwaitNext, AwaitConfirm,
-        Done, Hung
+        Idle,
+        Calling,
+        AwaitStart,
+        AwaitHeaderRequest,
+        ReadingHeader,
+        AwaitHeaderAck,
+        AwaitDataReady,
+        ReadingPacket,
+        AwaitPacketAck,
+        AwaitPacketEnd,
+        AwaitNext,
+        AwaitConfirm,
+        Done,
+        Hung
     };
 
     void receiveAsSender(std::uint8_t byte);
