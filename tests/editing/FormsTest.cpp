@@ -188,6 +188,7 @@ TEST(GroupFormTest, AddSuggestsTheSatelliteNameAndListsAllItsChannels) {
     ASSERT_TRUE(group);
     EXPECT_EQ(decodeReceiverName(group->name()), "Hotbird");
     EXPECT_EQ(group->refs, (std::vector<ChannelRef>{{4, 1, 0, 1}})) << "only the shown list";
+    EXPECT_EQ(suggestedGroupName("Astra     19.2E"), "Astra") << "trailing blanks go";
     form->name.text.clear();
     EXPECT_FALSE(form->okEnabled() || form->accept(messages));
 
