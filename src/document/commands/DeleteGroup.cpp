@@ -1,0 +1,21 @@
+#include "document/commands/DeleteGroup.h"
+
+#include <QCoreApplication>
+
+#include "database/ChannelOperations.h"
+#include "database/ListOrder.h"
+#include "database/TreeOperations.h"
+#include "document/ChannelDocument.h"
+
+namespace kavro {
+
+DeleteGroup::DeleteGroup(ChannelDocument& document, std::size_t g)
+    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Delete group")),
+      g_(g) {}
+
+std::optional<DocumentChange> DeleteGroup::apply(ChannelDatabase& db) {
+    if (!deleteGroup(db, g_)) return std::nullopt;
+    return DocumentChange::groupList();
+}
+
+}  // namespace kavro

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <vector>
+
+#include "database/ChannelPlace.h"
+#include "document/DocumentCommand.h"
+
+namespace kavro {
+
+// Deletes the channels of several list rows (each found by satellite, transponder and
+// number), with their group memberships. Rows that name no channel are skipped.
+class RemoveChannels : public DocumentCommand {
+public:
+    RemoveChannels(ChannelDocument& document, const std::vector<ChannelRef>& rows);
+    int removedCount() const { return static_cast<int>(removed_.size()); }
+
+private:
+    std::optional<DocumentChange> apply(ChannelDatabase& db) override;
+    DocumentChange revert(ChannelDatabase& db) override;
+
+    std::vector<ChannelRef> rows_;
+    // In the order of removal, each with the place it had when it was removed.
+    std::vector<std::pair<ChannelPlace, ChannelRecord>> removed_;
+};
+
+}  // namespace kavro
