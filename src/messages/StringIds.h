@@ -60,4 +60,44 @@ inline constexpr int EnterIntegerBetween = 61714;    // minimum, maximum
 inline constexpr int EnterNoMoreCharacters = 61716;  // limit
 inline constexpr int EnterPositiveInteger = 61719;
 
+// Main window: document template, tree headers, questions, status-bar panes.
+inline constexpr int DocumentTemplate = 128;     // "\n"-fields: title, -, default name, -, extension ...
+inline constexpr int SatellitesHeader = 1907;
+inline constexpr int GroupsHeader = 1908;
+inline constexpr int RealizedBy = 2004;          // credit text
+inline constexpr int RemoveSatelliteQuestion = 2022;
+inline constexpr int RemoveTransponderQuestion = 2032;
+inline constexpr int RemoveGroupQuestion = 2053;
+inline constexpr int RemoveChannelQuestion = 2060;
+inline constexpr int RemoveChannelsQuestion = 2061;
+inline constexpr int ChannelListColumns = 2062;  // the twelve column titles, "\n"-fields
+inline constexpr int SelectionPane = 59144;      // placeholder that sizes the pane
+inline constexpr int CountPane = 59145;
+inline constexpr int ClockPane = 59146;
+
+// Commands: "status-bar prompt\ntooltip", under the command's own id.
+inline constexpr int CmdEdit = 301;
+inline constexpr int CmdAdd = 302;
+inline constexpr int CmdDelete = 303;
+inline constexpr int CmdFindNext = 400;
+inline constexpr int CmdAutoArabisation = 410;
+inline constexpr int CmdRemoveData = 411;
+inline constexpr int CmdRemoveCBand = 412;
+inline constexpr int CmdUpload = 413;
+inline constexpr int CmdDownload = 414;
+inline constexpr int CmdSort = 415;
+inline constexpr int CmdArabicChannels = 416;
+inline constexpr int CmdParameters = 421;
+inline constexpr int CmdLanguage = 422;
+inline constexpr int CmdOpen = 57601;
+inline constexpr int CmdSave = 57603;
+inline constexpr int CmdSaveAs = 57604;
+inline constexpr int CmdFind = 57636;
+inline constexpr int CmdReadAgain = 57640;
+inline constexpr int CmdSelectAll = 57642;
+inline constexpr int CmdAbout = 57664;
+inline constexpr int CmdExit = 57665;
+inline constexpr int CmdToolBar = 59392;
+inline constexpr int CmdStatusBar = 59393;
+
 }  // namespace kavro::strings
