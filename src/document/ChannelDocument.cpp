@@ -25,6 +25,7 @@ bool ChannelDocument::openDocument(const std::string& path) {
     emit statusMessage(strings::OpeningFile);
     if (!reloadFrom(path, false)) return false;
     setPath(path);
+    clearReceivedFromReceiver();
     emit statusMessage(strings::Ready);
     return true;
 }
@@ -40,10 +41,7 @@ bool ChannelDocument::saveDocument(const std::string& path) {
         setForcedModified(true);
         return false;
     }
-    if (receivedFromReceiver_) {
-        receivedFromReceiver_ = false;
-        emit receivedChanged(false);
-    }
+    clearReceivedFromReceiver();
     emit statusMessage(strings::Ready);
     return true;
 }

@@ -40,7 +40,7 @@ public:
 
     // Opens `path`: the opener's checks with their messages, then the reader. On success the
     // database, path and a fresh history replace the old ones and the document is clean; on
-    // failure nothing changes.
+    // failure nothing changes. Data received from the receiver is no longer the document then.
     bool openDocument(const std::string& path);
 
     // Saves to `path` through the safe writer, then reads the written file back so channel
@@ -58,7 +58,6 @@ public:
     // receivedFromReceiver set, a fresh history.
     void installReceived(const ChannelDatabase& db, const std::string& path);
 
-    // The Open command clears it whether or not a file is opened in the end.
     void clearReceivedFromReceiver();
 
     // Runs an edit as one undoable step. The document takes ownership. False when the edit
