@@ -47,7 +47,7 @@ void BM_ReadImage(benchmark::State& state) {
 BENCHMARK(BM_ReadImage)->Unit(benchmark::kMicrosecond);
 
 void BM_WriteImage(benchmark::State& state) {
-    ChannelDatabase db = fullDatabase();
+    const ChannelDatabase& db = fullDatabase();
     for (auto _ : state) {
         std::optional<IrdImage> img = writeImage(db);
         benchmark::DoNotOptimize(img->data());

@@ -19,8 +19,8 @@ bool saveDatabaseAs(ChannelDatabase& db, const std::string& path, MessageSink& m
         return false;
     }
     if (!writeFile(db, path, messages)) return false;
-    // The writer leaves the references holding image positions; only a re-read gives back a
-    // database whose numbers and links agree with the file.
+    // The file holds the channels renumbered into tree order and the references as image
+    // positions; only a re-read gives back a database whose numbers and links agree with it.
     return readFile(db, path, messages);
 }
 

@@ -16,7 +16,8 @@ bool openDatabase(ChannelDatabase& db, const std::string& path, MessageSink& mes
 // Saves as File > Save As does: stamps today's date, renumbers into tree order, writes the
 // image through a temporary file, then reads the written file back so that channel numbers
 // and group references match the file. A database beyond the receiver's capacities, or a
-// failed write, is reported through `messages` and leaves any file at `path` untouched.
+// failed write, is reported through `messages` and leaves `db` and any file at `path`
+// untouched.
 bool saveDatabaseAs(ChannelDatabase& db, const std::string& path, MessageSink& messages);
 
 // "6 satellites, 36 transponders, 279 channels, 6 groups" from the list sizes.

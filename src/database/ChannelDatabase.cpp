@@ -27,18 +27,34 @@ void ChannelDatabase::clear() {
     groups.clear();
 }
 
-std::uint32_t ChannelDatabase::dataVersion() const { return readU32(&settings[0]); }
-std::uint16_t ChannelDatabase::satCount() const { return readU16(&settings[0x32]); }
-void ChannelDatabase::setSatCount(std::uint16_t n) { writeU16(&settings[0x32], n); }
-std::uint16_t ChannelDatabase::tpCount() const { return readU16(&settings[0x34]); }
-void ChannelDatabase::setTpCount(std::uint16_t n) { writeU16(&settings[0x34], n); }
-std::uint16_t ChannelDatabase::channelCount() const { return readU16(&settings[0x36]); }
-void ChannelDatabase::setChannelCount(std::uint16_t n) { writeU16(&settings[0x36], n); }
+std::uint32_t ChannelDatabase::dataVersion() const {
+    return readU32(&settings[0]);
+}
+std::uint16_t ChannelDatabase::satCount() const {
+    return readU16(&settings[image::kSatCountAt]);
+}
+void ChannelDatabase::setSatCount(std::uint16_t n) {
+    writeU16(&settings[image::kSatCountAt], n);
+}
+std::uint16_t ChannelDatabase::tpCount() const {
+    return readU16(&settings[image::kTpCountAt]);
+}
+void ChannelDatabase::setTpCount(std::uint16_t n) {
+    writeU16(&settings[image::kTpCountAt], n);
+}
+std::uint16_t ChannelDatabase::channelCount() const {
+    return readU16(&settings[image::kChannelCountAt]);
+}
+void ChannelDatabase::setChannelCount(std::uint16_t n) {
+    writeU16(&settings[image::kChannelCountAt], n);
+}
 
-std::string ChannelDatabase::dateText() const { return readFixedText(&settings[12], 12); }
+std::string ChannelDatabase::dateText() const {
+    return readFixedText(&settings[image::kDateTextAt], image::kDateTextWidth);
+}
 
 void ChannelDatabase::setDateText(std::string_view text) {
-    writeFixedText(&settings[12], 12, text);
+    writeFixedText(&settings[image::kDateTextAt], image::kDateTextWidth, text);
 }
 
 const ChannelRecord* ChannelDatabase::findChannel(ChannelRef& ref) const {

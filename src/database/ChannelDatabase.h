@@ -21,7 +21,7 @@ public:
 
     ChannelDatabase() { clear(); }
 
-    std::array<std::uint8_t, image::kSettingsSize> settings{};
+    SettingsBlock settings{};
     std::array<std::uint16_t, image::kMaxGroups> startupChannels{};
     std::vector<SatelliteRecord> satellites;
     std::vector<GroupRecord> groups;
@@ -31,8 +31,8 @@ public:
 
     // Counts held in the settings block: those of the last read or write, raised by adds.
     std::uint32_t dataVersion() const;
-    std::uint8_t groupCount() const { return settings[0x2A]; }
-    void setGroupCount(std::uint8_t n) { settings[0x2A] = n; }
+    std::uint8_t groupCount() const { return settings[image::kGroupCountAt]; }
+    void setGroupCount(std::uint8_t n) { settings[image::kGroupCountAt] = n; }
     std::uint16_t satCount() const;
     void setSatCount(std::uint16_t n);
     std::uint16_t tpCount() const;

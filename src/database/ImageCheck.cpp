@@ -23,10 +23,10 @@ using namespace image;
 constexpr std::size_t kListLimit = 10;
 
 // The count fields, as offsets into the image.
-constexpr std::size_t kGroupCountAt = kSettingsOffset + 0x2A;
-constexpr std::size_t kSatCountAt = kSettingsOffset + 0x32;
-constexpr std::size_t kTpCountAt = kSettingsOffset + 0x34;
-constexpr std::size_t kChannelCountAt = kSettingsOffset + 0x36;
+constexpr std::size_t kImageGroupCountAt = kSettingsOffset + kGroupCountAt;
+constexpr std::size_t kImageSatCountAt = kSettingsOffset + kSatCountAt;
+constexpr std::size_t kImageTpCountAt = kSettingsOffset + kTpCountAt;
+constexpr std::size_t kImageChannelCountAt = kSettingsOffset + kChannelCountAt;
 
 std::string hex(std::uint64_t value, int digits) {
     char text[32];
@@ -134,13 +134,13 @@ private:
     }
 
     void checkCounts() {
-        satCount_ =
-            countWithin(readU16(data_ + kSatCountAt), kMaxSatellites, "satCount", "satellites");
-        transponders_ =
-            countWithin(readU16(data_ + kTpCountAt), kMaxTransponders, "tpCount", "transponders");
-        channels_ =
-            countWithin(readU16(data_ + kChannelCountAt), kMaxChannels, "channelCount", "channels");
-        groups_ = countWithin(data_[kGroupCountAt], kMaxGroups, "groupCount", "groups");
+        satCount_ = countWithin(readU16(data_ + kImageSatCountAt), kMaxSatellites, "satCount",
+                                "satellites");
+        transponders_ = countWithin(readU16(data_ + kImageTpCountAt), kMaxTransponders, "tpCount",
+                                    "transponders");
+        channels_ = countWithin(readU16(data_ + kImageChannelCountAt), kMaxChannels, "channelCount",
+                                "channels");
+        groups_ = countWithin(data_[kImageGroupCountAt], kMaxGroups, "groupCount", "groups");
     }
 
     void checkCrcs(std::size_t groups, std::size_t channels, std::size_t transponders,

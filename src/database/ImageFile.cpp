@@ -26,8 +26,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// clang-format off
 constexpr const char* kMonths[13] = {"   ", "Jan", "Fev", "Mar", "Avr", "Mai", "Jun",
                                      "Jul", "Aut", "Sep", "Oct", "Nov", "D\xE9" "c"};
+// clang-format on
 
 void reportOpenError(const std::string& path, MessageSink& messages) {
     std::error_code ec;
@@ -62,9 +64,9 @@ std::string saveDateText(const CalendarDate& date) {
     return text;
 }
 
-void stampSaveDate(ChannelDatabase& db, const CalendarDate& date) {
-    db.setDateText(saveDateText(date));
-    db.settings[23] = 0;
+void stampSaveDate(SettingsBlock& settings, const CalendarDate& date) {
+    writeFixedText(&settings[image::kDateTextAt], image::kDateTextWidth, saveDateText(date));
+    settings[image::kDateTextAt + image::kDateTextWidth - 1] = 0;
 }
 
 bool readFile(ChannelDatabase& db, const std::string& path, MessageSink& messages,
@@ -176,15 +178,16 @@ bool writeFileAtomically(const std::string& path, const std::uint8_t* data, std:
     return true;
 }
 
-bool writeFile(ChannelDatabase& db, const std::string& path, MessageSink& messages,
+bool writeFile(const ChannelDatabase& db, const std::string& path, MessageSink& messages,
                const std::optional<CalendarDate>& date) {
     if (path.empty()) return false;
-    stampSaveDate(db, date ? *date : today());
     if (auto exceeded = findCapacityExceeded(db)) {
         messages.showMessageNumber(exceeded->stringId, static_cast<long long>(exceeded->limit));
         return false;
     }
-    std::optional<IrdImage> image = writeImage(db);
+    SettingsBlock settings = db.settings;
+    stampSaveDate(settings, date ? *date : today());
+    std::optional<IrdImage> image = writeImage(db, settings);
     if (!image) return false;
     std::string reason;
     if (!writeFileAtomically(path, image->data(), image->size(), &reason)) {

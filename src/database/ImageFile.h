@@ -22,17 +22,18 @@ CalendarDate today();
 // Windows-1256 bytes.
 std::string saveDateText(const CalendarDate& date);
 
-// Stamps `dateText` (12 bytes, byte 23 zero) of the settings block.
-void stampSaveDate(ChannelDatabase& db, const CalendarDate& date);
+// Stamps the date text of a settings block (12 bytes, byte 23 zero).
+void stampSaveDate(SettingsBlock& settings, const CalendarDate& date);
 
 // Opens a .ird file: length, data version and magic checks with their messages, then the
 // reader. Every check comes before the reader, so a failed open leaves `db` untouched.
 bool readFile(ChannelDatabase& db, const std::string& path, MessageSink& messages,
               ImageReadReport* report = nullptr);
 
-// Stamps the save date, builds the image and writes exactly one image to `path`, through a
-// temporary file that replaces the old one only once it is complete.
-bool writeFile(ChannelDatabase& db, const std::string& path, MessageSink& messages,
+// Builds the image with the save date stamped into it and writes exactly one image to `path`,
+// through a temporary file that replaces the old one only once it is complete. The database is
+// not changed, whether the save succeeds, is refused or fails; re-read `path` to see it as saved.
+bool writeFile(const ChannelDatabase& db, const std::string& path, MessageSink& messages,
                const std::optional<CalendarDate>& date = std::nullopt);
 
 // Writes bytes to `path` safely (temporary file, then rename). On failure returns false and

@@ -41,16 +41,17 @@ std::optional<CapacityExceeded> findCapacityExceeded(const ChannelDatabase& db) 
     return std::nullopt;
 }
 
-std::optional<IrdImage> writeImage(ChannelDatabase& db) {
+std::optional<IrdImage> writeImage(const ChannelDatabase& db) {
+    return writeImage(db, db.settings);
+}
+
+std::optional<IrdImage> writeImage(const ChannelDatabase& db, const SettingsBlock& settings) {
     using namespace image;
     if (findCapacityExceeded(db)) return std::nullopt;
 
     IrdImage out(kSize, 0);
     std::uint8_t* img = out.data();
     writeHeader(img);
-
-    db.setGroupCount(static_cast<std::uint8_t>(db.groups.size()));
-    db.setSatCount(static_cast<std::uint16_t>(db.satellites.size()));
 
     std::size_t t = 0, c = 0;
     for (std::size_t s = 0; s < db.satellites.size(); ++s) {
@@ -69,31 +70,30 @@ std::optional<IrdImage> writeImage(ChannelDatabase& db) {
             ++t;
         }
     }
-    db.setTpCount(static_cast<std::uint16_t>(t));
-    db.setChannelCount(static_cast<std::uint16_t>(c));
-
     // Each reference is written as the image position of the channel its number names, so a
     // repeated or stale reference never turns into channel 0; a reference naming no channel
     // is left out and the written count follows.
     ChannelNumberIndex index(db);
     for (std::size_t g = 0; g < db.groups.size(); ++g) {
-        GroupRecord& group = db.groups[g];
+        const GroupRecord& group = db.groups[g];
         std::uint8_t* slot = img + kGroupRegion + g * kGroupSlotSize;
         std::memcpy(slot, group.header.data(), GroupRecord::kHeaderSize);
         std::uint16_t written = 0;
-        for (ChannelRef& ref : group.refs) {
+        for (const ChannelRef& ref : group.refs) {
             const auto* pos = index.find(ref.number);
             if (!pos) continue;
-            ref.chIndex = pos->imageChannel;
-            ref.tpIndex = pos->imageTransponder;
-            ref.satIndex = pos->satIndex;
             writeU16(slot + GroupRecord::kHeaderSize + 2 * written, pos->imageChannel);
             ++written;
         }
         writeU16(slot + 10, written);
     }
 
-    std::memcpy(img + kSettingsOffset, db.settings.data(), kSettingsSize);
+    std::uint8_t* block = img + kSettingsOffset;
+    std::memcpy(block, settings.data(), kSettingsSize);
+    block[kGroupCountAt] = static_cast<std::uint8_t>(db.groups.size());
+    writeU16(block + kSatCountAt, static_cast<std::uint16_t>(db.satellites.size()));
+    writeU16(block + kTpCountAt, static_cast<std::uint16_t>(t));
+    writeU16(block + kChannelCountAt, static_cast<std::uint16_t>(c));
     for (std::size_t g = 0; g < kMaxGroups; ++g)
         writeU16(img + kStartupChannelsOffset + 2 * g, db.startupChannels[g]);
 

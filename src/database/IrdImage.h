@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -12,9 +13,9 @@ using IrdImage = std::vector<std::uint8_t>;
 
 namespace image {
 
-inline constexpr std::size_t kSize = 0xA0040;          // 655,424 bytes, as written
-inline constexpr std::size_t kMinFileSize = 0x90040;   // shortest file the opener accepts
-inline constexpr std::size_t kReadExtent = 0x77978;    // the reader touches nothing beyond
+inline constexpr std::size_t kSize = 0xA0040;         // 655,424 bytes, as written
+inline constexpr std::size_t kMinFileSize = 0x90040;  // shortest file the opener accepts
+inline constexpr std::size_t kReadExtent = 0x77978;   // the reader touches nothing beyond
 inline constexpr std::size_t kHeaderSize = 0x40;
 
 inline constexpr std::uint32_t kMagic = 0x04212500;
@@ -38,6 +39,13 @@ inline constexpr std::size_t kTransponderRegion = 0x60040;
 inline constexpr std::size_t kTransponderRegionSize = kMaxTransponders * 16;
 inline constexpr std::size_t kSettingsOffset = 0x70040;
 inline constexpr std::size_t kSettingsSize = 96;
+// Fields of the settings block that the database keeps itself (offsets inside the block).
+inline constexpr std::size_t kDateTextAt = 12;  // 12 bytes of text
+inline constexpr std::size_t kDateTextWidth = 12;
+inline constexpr std::size_t kGroupCountAt = 0x2A;    // u8
+inline constexpr std::size_t kSatCountAt = 0x32;      // u16
+inline constexpr std::size_t kTpCountAt = 0x34;       // u16
+inline constexpr std::size_t kChannelCountAt = 0x36;  // u16
 inline constexpr std::size_t kStartupChannelsOffset = 0x7409C;
 inline constexpr std::size_t kSatelliteRegion = 0x74134;
 inline constexpr std::size_t kSatelliteRegionSize = kMaxSatellites * 40;
@@ -53,10 +61,13 @@ static_assert(kSettingsOffset + kSettingsCrcRangeSize + 4 == kReadExtent);
 
 }  // namespace image
 
+// The receiver's 96-byte settings block, byte for byte.
+using SettingsBlock = std::array<std::uint8_t, image::kSettingsSize>;
+
 // One of the seven CRCs the writer stores: the range it covers and where it stands.
 struct ImageCrc {
-    const char* region;   // "groups", "channels", "transponders", "settings and satellites"
-    bool usedPartOnly;    // covers only the part given by the counts
+    const char* region;  // "groups", "channels", "transponders", "settings and satellites"
+    bool usedPartOnly;   // covers only the part given by the counts
     std::size_t start;
     std::size_t length;
     std::size_t storedAt;

@@ -14,14 +14,12 @@ namespace {
 
 using namespace link;
 
-// The image the writer builds, from a copy: the writer renumbers and recounts what it is given,
-// and a download must leave the editor's database as it was.
+// The image the writer builds; the editor's database stays as it was.
 std::optional<IrdImage> buildImage(const ChannelDatabase& db, MessageSink& messages) {
     try {
-        ChannelDatabase copy = db;
-        if (auto exceeded = findCapacityExceeded(copy))
+        if (auto exceeded = findCapacityExceeded(db))
             messages.showMessageNumber(exceeded->stringId, static_cast<long long>(exceeded->limit));
-        return writeImage(copy);
+        return writeImage(db);
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }

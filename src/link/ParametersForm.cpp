@@ -168,7 +168,7 @@ bool ParametersForm::accept(MessageSink& messages, const LocalDateTime& now) {
     if (!numbers) return false;
     ReceiverSettings s(db_.settings);
 
-    stampSaveDate(db_, CalendarDate{now.year, now.month, now.day});
+    stampSaveDate(db_.settings, CalendarDate{now.year, now.month, now.day});
     s.setCvbsOutput(videoOutput > 0);
     s.setWideScreen(screenMode > 0);
     s.setAspectConversion(conversion + 1);

@@ -48,7 +48,7 @@ TEST_F(TransferCommandsTest, UploadSavesAsFileSaveDoesOrRawWithTheFlag) {
     RecordingMessageSink messages;
     ChannelDatabase expected;
     ASSERT_TRUE(readImage(expected, &image, messages));
-    stampSaveDate(expected, today());
+    stampSaveDate(expected.settings, today());
     EXPECT_EQ(readBytes(file), makeImage(expected));
 
     ASSERT_TRUE(runCli({"upload", "--port", receiver(image), file, "--raw"}).exitedWith(0));

@@ -79,13 +79,14 @@ TEST_F(ImageFileTest, ReadFileRefusesEachFailingCheckWithItsMessageAndKeepsTheDa
     }
 }
 
-TEST_F(ImageFileTest, WriteFileWritesOneStampedImageOrSaysWhyAndKeepsTheOldFile) {
+TEST_F(ImageFileTest, WriteFileWritesOneStampedImageOrSaysWhyAndKeepsTheOldFileAndDatabase) {
     const std::string path = dir.file("ChData.ird");
     ASSERT_TRUE(writeFile(db, path, messages, CalendarDate{2026, 12, 25}));
     EXPECT_TRUE(messages.entries.empty());
     ChannelDatabase stamped = previous;
     std::memcpy(&stamped.settings[12], "25 D\xE9\x63 2026", 12);  // with its NUL, nothing more
     EXPECT_TRUE(test::readBytes(path) == test::makeImage(stamped));
+    EXPECT_EQ(db, previous) << "the date, counts and links go into the file only";
     EXPECT_EQ(saveDateText({2026, 2, 5}), "05 Fev 2026");
     EXPECT_EQ(saveDateText({1999, 0, 31}), "31     1999");
     EXPECT_EQ(filesInDir(), 1) << "no temporary file left beside it";
@@ -97,8 +98,11 @@ TEST_F(ImageFileTest, WriteFileWritesOneStampedImageOrSaysWhyAndKeepsTheOldFile)
     // A folder in the way; a database beyond a capacity.
     fs::create_directory(dir.file("folder.ird"));
     EXPECT_FALSE(writeFile(db, dir.file("folder.ird"), messages));
+    EXPECT_EQ(db, previous);
     db.satellites.resize(361);
+    const ChannelDatabase tooBig = db;
     EXPECT_FALSE(writeFile(db, path, messages));
+    EXPECT_EQ(db, tooBig) << "a refused save stamps nothing";
     using namespace strings;
     EXPECT_EQ(messages.ids(),
               (std::vector<int>{FileWriteError, FileWriteError, TooManySatellites}));

@@ -33,7 +33,7 @@ struct ParametersFormTest : ::testing::Test {
 // A well-formed block opens with the dialog's texts and an unchanged OK only stamps the date;
 // on a malformed one OK also rewrites what the writing rules own, and nothing else.
 TEST_F(ParametersFormTest, OpensAndUnchangedOkRewritesOnlyTheDateAndWhatTheRulesOwn) {
-    stampSaveDate(db, CalendarDate{2026, 12, 5});
+    stampSaveDate(db.settings, CalendarDate{2026, 12, 5});
     auto& b = db.settings;
     b[32] = 2 * 40;                                        // UHF 40
     b[33] = 0x80 | (3 << 3) | 0x05;                        // 16:9, French, carried bits
@@ -48,7 +48,7 @@ TEST_F(ParametersFormTest, OpensAndUnchangedOkRewritesOnlyTheDateAndWhatTheRules
     b[78] = 2, b[79] = 0, b[80] = 1, b[84] = 3;
     std::memcpy(&b[24], "4321", 4);
     ChannelDatabase expected = db;
-    stampSaveDate(expected, CalendarDate{2025, 3, 14});
+    stampSaveDate(expected.settings, CalendarDate{2025, 3, 14});
 
     ParametersForm f = open();
     EXPECT_EQ(f.title, "   Parameters <<05 D\xE9" + std::string("c 2026>>"));

@@ -225,8 +225,7 @@ ChannelDatabase makeFullCapacityDatabase(std::uint32_t seed) {
 }
 
 IrdImage makeImage(const ChannelDatabase& db) {
-    ChannelDatabase copy = db;
-    std::optional<IrdImage> image = writeImage(copy);
+    std::optional<IrdImage> image = writeImage(db);
     EXPECT_TRUE(image) << "the database does not fit the image";
     return image ? std::move(*image) : IrdImage(image::kSize, 0);
 }

@@ -55,7 +55,7 @@ ChannelDatabase makeRandomDatabase(std::uint32_t seed, const RandomShape& shape 
 // 360 satellites, 4000 transponders, 3900 channels, 25 groups each listing every channel.
 ChannelDatabase makeFullCapacityDatabase(std::uint32_t seed = 1);
 
-// The image writeImage gives for a copy of `db` (which must fit the image).
+// The image writeImage gives for `db` (which must fit the image).
 IrdImage makeImage(const ChannelDatabase& db);
 
 // Recomputes the seven CRCs from the counts the image holds (cut to the capacities).
