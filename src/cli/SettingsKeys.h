@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "link/ParametersForm.h"
+#include "editing/ParametersForm.h"
 
 namespace kavro::cli {
 

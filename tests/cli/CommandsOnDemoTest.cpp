@@ -14,7 +14,7 @@
 #include "cli/DatabaseFiles.h"
 #include "cli/JsonWriter.h"
 #include "database/ImageFile.h"
-#include "link/ReceiverSettings.h"
+#include "database/ReceiverSettings.h"
 #include "messages/StringIds.h"
 
 namespace kavro::test {

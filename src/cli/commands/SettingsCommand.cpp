@@ -9,7 +9,7 @@
 #include "cli/DatabaseFiles.h"
 #include "cli/RecordText.h"
 #include "cli/SettingsKeys.h"
-#include "link/ParametersForm.h"
+#include "editing/ParametersForm.h"
 
 namespace kavro::cli {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "database/ChannelDatabase.h"
 #include "database/ImageFile.h"
-#include "link/ReceiverSettings.h"
+#include "database/ReceiverSettings.h"
 #include "messages/MessageSink.h"
 
 namespace kavro {

@@ -1,4 +1,4 @@
-#include "link/ReceiverSettings.h"
+#include "database/ReceiverSettings.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,7 +18,9 @@ void ReceiverSettings::setBits(std::size_t offset, std::uint8_t mask, bool on) {
     b_[offset] = static_cast<std::uint8_t>(on ? (b_[offset] | mask) : (b_[offset] & ~mask));
 }
 
-std::string ReceiverSettings::lockPassword() const { return readFixedText(&b_[24], 4); }
+std::string ReceiverSettings::lockPassword() const {
+    return readFixedText(&b_[24], 4);
+}
 
 void ReceiverSettings::setLockPassword(std::string_view password) {
     writeFixedText(&b_[24], 4, password);

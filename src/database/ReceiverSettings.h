@@ -20,7 +20,7 @@ namespace kavro {
 class ReceiverSettings {
 public:
     static constexpr std::size_t kSize = image::kSettingsSize;
-    using Block = std::array<std::uint8_t, kSize>;
+    using Block = SettingsBlock;
 
     explicit ReceiverSettings(Block& block) : b_(block) {}
 

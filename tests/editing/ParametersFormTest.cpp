@@ -6,7 +6,7 @@
 #include "RecordingMessageSink.h"
 #include "arabic/ReceiverName.h"
 #include "database/ByteOrder.h"
-#include "link/ParametersForm.h"
+#include "editing/ParametersForm.h"
 
 namespace kavro::test {
 namespace {

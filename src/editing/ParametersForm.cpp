@@ -1,4 +1,4 @@
-#include "link/ParametersForm.h"
+#include "editing/ParametersForm.h"
 
 #include <cstdio>
 #include <ctime>
