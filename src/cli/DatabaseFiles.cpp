@@ -1,6 +1,7 @@
 #include "cli/DatabaseFiles.h"
 
 #include "database/ImageFile.h"
+#include "document/ChannelDocument.h"
 
 namespace kavro::cli {
 
@@ -18,10 +19,13 @@ bool saveDatabaseAs(ChannelDatabase& db, const std::string& path, MessageSink& m
         messages.showText("No file name given.");
         return false;
     }
-    if (!writeFile(db, path, messages)) return false;
-    // The file holds the channels renumbered into tree order and the references as image
-    // positions; only a re-read gives back a database whose numbers and links agree with it.
-    return readFile(db, path, messages);
+    // Saved by the same document the window uses: safe write, then the file read back so the
+    // numbers and links agree with it.
+    ChannelDocument document(messages);
+    document.installReceived(db, "");
+    if (!document.saveDocument(path)) return false;
+    db = document.database();
+    return true;
 }
 
 std::string databaseSummary(const ChannelDatabase& db) {

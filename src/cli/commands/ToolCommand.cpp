@@ -4,21 +4,29 @@
 #include "cli/Command.h"
 #include "cli/CommandArgs.h"
 #include "cli/DatabaseFiles.h"
-#include "database/DatabaseTools.h"
+#include "document/ChannelDocument.h"
+#include "document/commands/RemoveCBand.h"
+#include "document/commands/RemoveDataChannels.h"
+#include "document/commands/RenumberChannels.h"
 
 namespace kavro::cli {
 namespace {
 
 constexpr std::string_view kName = "tool";
 
-// Runs one tool (a known name) and says what it did.
-void runTool(const std::string& tool, ChannelDatabase& db) {
+// Runs one tool (a known name) as the window's Tools menu does, and says what it did.
+void runTool(const std::string& tool, ChannelDocument& document) {
+    const ChannelDatabase& db = document.database();
+    const std::size_t channels = db.channelTotal();
+    const std::size_t satellites = db.satellites.size();
     if (tool == "remove-data") {
-        std::cout << "Removed " << removeDataChannels(db) << " DATA channel(s)\n";
+        document.push(new RemoveDataChannels(document));
+        std::cout << "Removed " << channels - db.channelTotal() << " DATA channel(s)\n";
     } else if (tool == "remove-cband") {
-        std::cout << "Removed " << removeCBand(db) << " C-band satellite(s)\n";
+        document.push(new RemoveCBand(document));
+        std::cout << "Removed " << satellites - db.satellites.size() << " C-band satellite(s)\n";
     } else {
-        renumberChannels(db);
+        document.push(new RenumberChannels(document));
         std::cout << "Renumbered " << db.channelTotal() << " channel(s) in tree order\n";
     }
 }
@@ -33,15 +41,15 @@ int run(const std::vector<std::string>& args) {
         return usageError(kName,
                           "unknown tool '" + tool + "' (use remove-data, remove-cband or sort)");
 
-    ChannelDatabase db;
     CliMessageSink messages;
-    if (!openDatabase(db, in, messages)) return ExitFailed;
-    runTool(tool, db);
-    if (!saveDatabaseAs(db, out, messages)) {
+    ChannelDocument document(messages);
+    if (in.empty() || !document.openDocument(in)) return ExitFailed;
+    runTool(tool, document);
+    if (out.empty() || !document.saveDocument(out)) {
         std::cerr << "kavro-cli: " << out << " was not saved.\n";
         return ExitFailed;
     }
-    std::cout << "Saved " << out << " (" << databaseSummary(db) << ")\n";
+    std::cout << "Saved " << out << " (" << databaseSummary(document.database()) << ")\n";
     return ExitOk;
 }
 
