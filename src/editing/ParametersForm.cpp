@@ -53,10 +53,13 @@ LocalDateTime localNow() {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-ParametersForm::ParametersForm(ChannelDatabase& db, NameDecoder decodeName)
-    : db_(db), decodeName_(std::move(decodeName)) {
+ParametersForm::ParametersForm(const ChannelDatabase& db, NameDecoder decodeName)
+    : db_(db),
+      decodeName_(std::move(decodeName)),
+      settings_(db.settings),
+      startupChannels_(db.startupChannels) {
     namespace L = settings_lists;
-    ReceiverSettings s(db_.settings);
+    ReceiverSettings s(settings_);
 
     title = "   Parameters <<" + db_.dateText() + ">>";
 
@@ -121,15 +124,15 @@ void ParametersForm::fillChannels(int selected) {
     channelPositions.clear();
     startupChannel = kNoSelection;
     const std::size_t g = selected == kNoSelection ? 0 : static_cast<std::size_t>(selected);
-    if (g >= db_.groups.size() || g >= db_.startupChannels.size()) return;
+    if (g >= db_.groups.size() || g >= startupChannels_.size()) return;
 
     const GroupRecord& group = db_.groups[g];
-    std::uint16_t& entry = db_.startupChannels[g];
+    std::uint16_t& entry = startupChannels_[g];
     if (entry >= group.refs.size()) entry = 0;
 
     for (std::size_t p = 0; p < group.refs.size(); ++p) {
         ChannelRef ref = group.refs[p];
-        const ChannelRecord* channel = std::as_const(db_).findChannel(ref);
+        const ChannelRecord* channel = db_.findChannel(ref);
         if (!channel) continue;
         if (p == entry) startupChannel = static_cast<int>(channelItems.size());
         channelItems.push_back(formatItem("%4d. %s", p + 1, decodeName_(channel->name())));
@@ -163,12 +166,14 @@ bool ParametersForm::validate(MessageSink& messages) const {
     return checkedNumbers(messages).has_value();
 }
 
-bool ParametersForm::accept(MessageSink& messages, const LocalDateTime& now) {
+std::optional<ParametersResult> ParametersForm::accept(MessageSink& messages,
+                                                       const LocalDateTime& now) const {
     const auto numbers = checkedNumbers(messages);
-    if (!numbers) return false;
-    ReceiverSettings s(db_.settings);
+    if (!numbers) return std::nullopt;
+    ParametersResult result{settings_, startupChannels_};
+    ReceiverSettings s(result.settings);
 
-    stampSaveDate(db_.settings, CalendarDate{now.year, now.month, now.day});
+    stampSaveDate(result.settings, CalendarDate{now.year, now.month, now.day});
     s.setCvbsOutput(videoOutput > 0);
     s.setWideScreen(screenMode > 0);
     s.setAspectConversion(conversion + 1);
@@ -191,8 +196,9 @@ bool ParametersForm::accept(MessageSink& messages, const LocalDateTime& now) {
         const auto g = static_cast<std::size_t>(startupGroup);
         if (startupChannel >= 0 &&
             static_cast<std::size_t>(startupChannel) < channelPositions.size() &&
-            g < db_.startupChannels.size())
-            db_.startupChannels[g] = static_cast<std::uint16_t>(channelPositions[startupChannel]);
+            g < result.startupChannels.size())
+            result.startupChannels[g] =
+                static_cast<std::uint16_t>(channelPositions[startupChannel]);
     }
 
     s.setDolbySound(dolbySound);
@@ -222,7 +228,7 @@ bool ParametersForm::accept(MessageSink& messages, const LocalDateTime& now) {
     s.setVolume(numbers->volume);
     s.setSoundEffects(soundEffects);
     s.setUhfChannel(numbers->uhf);
-    return true;
+    return result;
 }
 
 }  // namespace kavro

@@ -28,8 +28,22 @@ struct TimeOfDay {
     friend bool operator==(const TimeOfDay&, const TimeOfDay&) = default;
 };
 
+// What the Parameters dialog's OK gives: the whole settings block and the start-up channel
+// entries, the corrections made on opening included. The caller puts them into the database.
+struct ParametersResult {
+    SettingsBlock settings{};
+    std::array<std::uint16_t, image::kMaxGroups> startupChannels{};
+
+    void applyTo(ChannelDatabase& db) const {
+        db.settings = settings;
+        db.startupChannels = startupChannels;
+    }
+    friend bool operator==(const ParametersResult&, const ParametersResult&) = default;
+};
+
 // The Parameters dialog without its window: one field per control, filled from the database's
-// settings block when the form is made, and written back into the block by accept().
+// settings block when the form is made; accept() turns them back into a block. The form never
+// changes the database, so a dialog that is cancelled leaves it exactly as it was.
 //
 // List fields hold the selected position, or kNoSelection when a stored value matches no item;
 // writing a missing selection stores what the field's writing rule gives for it (which reads
@@ -48,10 +62,11 @@ public:
     // Group and channel names are decoded by the caller's function (decodeReceiverName).
     using NameDecoder = std::function<std::string(ConstNameField)>;
 
-    // Opens on `db.settings`. A start-up group past the group count is set to 0, and the
-    // start-up channel entry of the selected group is set to 0 when it lies past the group's
-    // channels: both corrections go into the database at once, as the dialog makes them.
-    ParametersForm(ChannelDatabase& db, NameDecoder decodeName);
+    // Opens on `db.settings`. A start-up group past the group count is taken as 0, and the
+    // start-up channel entry of the selected group as 0 when it lies past the group's
+    // channels; both corrections are kept in the form and come out with OK. `db` must outlive
+    // the form.
+    ParametersForm(const ChannelDatabase& db, NameDecoder decodeName);
 
     // "   Parameters <<%s>>" with the block's date text (Windows-1256).
     std::string title;
@@ -114,8 +129,8 @@ public:
     bool ageBoxEnabled() const { return ageLock; }
 
     // Another group chosen in the Group list (kNoSelection: the first group is used): its
-    // start-up channel entry is set to 0 in the database when it lies past its channels, and
-    // the Channal list is refilled with that entry selected.
+    // start-up channel entry is taken as 0 when it lies past its channels (kept for OK like the
+    // opening corrections), and the Channal list is refilled with that entry selected.
     void chooseGroup(int index);
 
     // The "Update" button: both current pickers take the PC's present time.
@@ -125,8 +140,8 @@ public:
     bool validate(MessageSink& messages) const;
 
     // OK: validates, then writes the block in the dialog's order, the date text first (from
-    // `now`). False, with nothing written, when a box is bad.
-    bool accept(MessageSink& messages, const LocalDateTime& now);
+    // `now`), over the block as opened. Nothing when a box is bad.
+    std::optional<ParametersResult> accept(MessageSink& messages, const LocalDateTime& now) const;
 
 private:
     struct Numbers {
@@ -135,8 +150,11 @@ private:
     std::optional<Numbers> checkedNumbers(MessageSink& messages) const;
     void fillChannels(int group);
 
-    ChannelDatabase& db_;
+    const ChannelDatabase& db_;
     NameDecoder decodeName_;
+    // The database's block and entries with the corrections made so far.
+    SettingsBlock settings_;
+    std::array<std::uint16_t, image::kMaxGroups> startupChannels_;
 };
 
 }  // namespace kavro

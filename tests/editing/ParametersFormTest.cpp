@@ -23,10 +23,13 @@ struct ParametersFormTest : ::testing::Test {
     ReceiverSettings settings{db.settings};
 
     ParametersForm open() { return ParametersForm(db, decodeReceiverName); }
-    void ok(ParametersForm& form) {
+    // OK, and its result put into the database as the caller does.
+    void ok(const ParametersForm& form) {
         RecordingMessageSink messages;
-        EXPECT_TRUE(form.accept(messages, kNow));
+        const std::optional<ParametersResult> result = form.accept(messages, kNow);
+        ASSERT_TRUE(result);
         EXPECT_TRUE(messages.entries.empty());
+        result->applyTo(db);
     }
 };
 
@@ -130,26 +133,38 @@ TEST_F(ParametersFormTest, StoredValuesOutsideTheListsOpenWithoutSelection) {
     EXPECT_EQ(settings.palStandard(), 0);
 }
 
-// Start-up entries past the groups or channels are corrected at once; a reference naming no
-// channel has no item.
+// Start-up entries past the groups or channels are corrected in the form and reach the
+// database only through OK; a reference naming no channel has no item.
 TEST_F(ParametersFormTest, StartupGroupAndChannel) {
     db.settings[43] = 7;  // past the 3 groups
+    db.settings[84] = 1;  // Letter Box as OK stores it, so an unchanged OK keeps the block
     db.startupChannels[0] = 9, db.startupChannels[1] = 2, db.startupChannels[2] = 4;
     db.groups[1].refs[0].satIndex = 9;  // "B": 7 names no channel and points nowhere, then 1, 2
+    const ChannelDatabase before = db;
+
+    ParametersForm cancelled = open();
+    cancelled.chooseGroup(2);
+    EXPECT_EQ(db, before) << "opened, a group chosen, cancelled: nothing changes";
+
+    ParametersForm unchanged = open();
+    EXPECT_EQ((std::vector<int>{unchanged.startupGroup, unchanged.startupChannel}),
+              (std::vector<int>{0, 0}));
+    ok(unchanged);
+    ChannelDatabase corrected = before;
+    stampSaveDate(corrected.settings, CalendarDate{kNow.year, kNow.month, kNow.day});
+    corrected.settings[43] = 0, corrected.startupChannels[0] = 0;
+    EXPECT_EQ(firstDifference(db, corrected), "") << "OK gives the corrections, nothing else";
+
     ParametersForm form = open();
-    EXPECT_EQ((std::vector<int>{db.settings[43], db.startupChannels[0], form.startupGroup,
-                                form.startupChannel}),
-              (std::vector<int>{0, 0, 0, 0}));
     form.chooseGroup(2);  // the empty group
-    EXPECT_EQ(db.startupChannels[2], 0);
     EXPECT_EQ(form.startupChannel, ParametersForm::kNoSelection);
     form.chooseGroup(1);
     EXPECT_EQ(form.channelItems, (std::vector<std::string>{"   2. Two", "   3. Three"}));
     EXPECT_EQ(form.startupChannel, 1);
     form.startupGroup = 1, form.startupChannel = 0;
     ok(form);
-    EXPECT_EQ(db.settings[43], 1);
-    EXPECT_EQ(db.startupChannels[1], 1);
+    EXPECT_EQ((std::vector<int>{db.settings[43], db.startupChannels[1], db.startupChannels[2]}),
+              (std::vector<int>{1, 1, 0}));
 }
 
 TEST_F(ParametersFormTest, EmptyClockPickersKeepTheClockAndUpdateSetsIt) {
@@ -180,7 +195,7 @@ TEST_F(ParametersFormTest, SettingsFieldsBeyondTheLists) {
     EXPECT_EQ(0, std::memcmp(&db.settings[24], padded, 5)) << "padded inside the field only";
 }
 
-TEST_F(ParametersFormTest, BadBoxesAreReportedAndNothingIsWritten) {
+TEST_F(ParametersFormTest, BadBoxesAreReportedAndOkGivesNothing) {
     const struct {
         std::string ParametersForm::*box;
         const char* value;
@@ -193,7 +208,6 @@ TEST_F(ParametersFormTest, BadBoxesAreReportedAndNothingIsWritten) {
         {&ParametersForm::uhfText, "70", "Please enter an integer between 21 and 69."},
         {nullptr, "2156", "Please enter an integer between 1900 and 2155."},  // the year
     };
-    const ChannelDatabase before = db;
     for (const auto& c : cases) {
         ParametersForm form = open();
         if (c.box) form.*c.box = c.value;
@@ -202,7 +216,6 @@ TEST_F(ParametersFormTest, BadBoxesAreReportedAndNothingIsWritten) {
         EXPECT_FALSE(form.accept(messages, kNow));
         ASSERT_EQ(messages.entries.size(), 1u);
         EXPECT_EQ(messages.entries[0].text, c.message);
-        EXPECT_EQ(firstDifference(db, before), "");
     }
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::string_view kName = "settings";
 
-ParametersForm openForm(ChannelDatabase& db) {
+ParametersForm openForm(const ChannelDatabase& db) {
     return ParametersForm(db, [](ConstNameField field) { return decodeReceiverName(field); });
 }
 
@@ -28,7 +28,7 @@ int show(const std::vector<std::string>& args) {
     CliMessageSink messages;
     if (!openDatabase(db, path, messages)) return ExitFailed;
 
-    // The dialog's view: its start-up corrections change only this in-memory copy.
+    // The dialog's view, start-up corrections included.
     const ParametersForm form = openForm(db);
     std::cout << "Receiver settings of " << path << " (last change " << dateText(db) << ")\n";
     for (const SettingsKey& key : settingsKeys()) {
@@ -78,7 +78,9 @@ int set(const std::vector<std::string>& args) {
             return usageError("settings set", error);
     }
     // The dialog's OK: its validation (for values the file already held) and writing rules.
-    if (!form.accept(messages, now)) return ExitFailed;
+    const std::optional<ParametersResult> accepted = form.accept(messages, now);
+    if (!accepted) return ExitFailed;
+    accepted->applyTo(db);
     if (!saveDatabaseAs(db, out, messages)) {
         std::cerr << "kavro-cli: " << out << " was not saved.\n";
         return ExitFailed;
