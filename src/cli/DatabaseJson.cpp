@@ -122,11 +122,10 @@ void writeDatabaseJson(JsonWriter& json, const ChannelDatabase& db) {
             json.beginObject();
             json.field("number", ref.number);
             if (const auto* at = index.find(ref.number)) {
-                const auto& tp = db.satellites[at->satIndex].transponders[at->tpIndex];
-                json.field("name", nameText(tp.channels[at->chIndex].name()));
-                json.field("satellite", at->satIndex);
-                json.field("transponder", at->tpIndex);
-                json.field("channel", at->chIndex);
+                json.field("name", nameText(db.channelAt(at->place)->name()));
+                json.field("satellite", at->place.satIndex);
+                json.field("transponder", at->place.tpIndex);
+                json.field("channel", at->place.chIndex);
             } else {
                 json.key("name");
                 json.null();

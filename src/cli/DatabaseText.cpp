@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::size_t kNameColumns = 17;
 
-const char* onOff(bool on) { return on ? "on" : "off"; }
+const char* onOff(bool on) {
+    return on ? "on" : "off";
+}
 
 }  // namespace
 
@@ -75,8 +77,8 @@ void printDatabaseText(std::ostream& out, const ChannelDatabase& db) {
         for (std::size_t t = 0; t < sat.transponders.size(); ++t) {
             const TransponderRecord& tp = sat.transponders[t];
             out << "\n  Transponder " << s + 1 << "." << t + 1 << ": " << transponderLine(tp)
-                << " (" << tp.channels.size() << (tp.channels.size() == 1 ? " channel" : " channels")
-                << ")\n";
+                << " (" << tp.channels.size()
+                << (tp.channels.size() == 1 ? " channel" : " channels") << ")\n";
             if (tp.channels.empty()) continue;
             out << channelHeader() << "\n";
             for (const ChannelRecord& ch : tp.channels) out << channelLine(ch) << "\n";
@@ -88,9 +90,9 @@ void printDatabaseText(std::ostream& out, const ChannelDatabase& db) {
     const ChannelNumberIndex index(db);
     for (std::size_t g = 0; g < db.groups.size(); ++g) {
         const GroupRecord& group = db.groups[g];
-        out << "\nGroup " << g + 1 << ": " << nameText(group.name()) << " ("
-            << groupKindText(group) << ", " << group.refs.size()
-            << (group.refs.size() == 1 ? " member" : " members") << ")\n";
+        out << "\nGroup " << g + 1 << ": " << nameText(group.name()) << " (" << groupKindText(group)
+            << ", " << group.refs.size() << (group.refs.size() == 1 ? " member" : " members")
+            << ")\n";
         for (std::size_t j = 0; j < group.refs.size(); ++j) {
             char pos[32];
             std::snprintf(pos, sizeof pos, "%6zu. ", j + 1);
@@ -100,9 +102,9 @@ void printDatabaseText(std::ostream& out, const ChannelDatabase& db) {
                 out << "channel number " << group.refs[j].number << ": no such channel\n";
                 continue;
             }
-            const SatelliteRecord& sat = db.satellites[at->satIndex];
-            const TransponderRecord& tp = sat.transponders[at->tpIndex];
-            const ChannelRecord& ch = tp.channels[at->chIndex];
+            const SatelliteRecord& sat = db.satellites[at->place.satIndex];
+            const TransponderRecord& tp = sat.transponders[at->place.tpIndex];
+            const ChannelRecord& ch = tp.channels[at->place.chIndex];
             char number[32];
             std::snprintf(number, sizeof number, "%4d. ", ch.number + 1);
             out << number << padRight(nameText(ch.name()), kNameColumns) << " "

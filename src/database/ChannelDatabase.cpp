@@ -57,6 +57,18 @@ void ChannelDatabase::setDateText(std::string_view text) {
     writeFixedText(&settings[image::kDateTextAt], image::kDateTextWidth, text);
 }
 
+const ChannelRecord* ChannelDatabase::channelAt(const ChannelPlace& place) const {
+    if (place.satIndex >= satellites.size()) return nullptr;
+    const auto& tps = satellites[place.satIndex].transponders;
+    if (place.tpIndex >= tps.size() || place.chIndex >= tps[place.tpIndex].channels.size())
+        return nullptr;
+    return &tps[place.tpIndex].channels[place.chIndex];
+}
+
+ChannelRecord* ChannelDatabase::channelAt(const ChannelPlace& place) {
+    return const_cast<ChannelRecord*>(std::as_const(*this).channelAt(place));
+}
+
 const ChannelRecord* ChannelDatabase::findChannel(ChannelRef& ref) const {
     if (ref.satIndex >= satellites.size()) return nullptr;
     const auto& tps = satellites[ref.satIndex].transponders;
@@ -102,9 +114,9 @@ void ChannelDatabase::relinkGroups(std::uint16_t groupIndex) {
         if (groupIndex < groups.size() && g != groupIndex) continue;
         for (ChannelRef& ref : groups[g].refs) {
             if (const auto* pos = index.find(ref.number)) {
-                ref.satIndex = pos->satIndex;
-                ref.tpIndex = pos->tpIndex;
-                ref.chIndex = pos->chIndex;
+                ref.satIndex = pos->place.satIndex;
+                ref.tpIndex = pos->place.tpIndex;
+                ref.chIndex = pos->place.chIndex;
             }
         }
     }

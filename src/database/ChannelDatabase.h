@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "database/ChannelPlace.h"
 #include "database/GroupRecord.h"
 #include "database/IrdImage.h"
 #include "database/SatelliteRecord.h"
@@ -42,6 +43,10 @@ public:
     // The date text of the last save (12 bytes, up to the first NUL).
     std::string dateText() const;
     void setDateText(std::string_view text);
+
+    // The channel at `place`; nothing when the place is out of range (a stale view).
+    ChannelRecord* channelAt(const ChannelPlace& place);
+    const ChannelRecord* channelAt(const ChannelPlace& place) const;
 
     // Resolves a reference; trusts `chIndex` when it lies inside the list (and takes over the
     // number found there), else searches the transponder by number and fixes `chIndex`.

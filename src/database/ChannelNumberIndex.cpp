@@ -15,9 +15,11 @@ ChannelNumberIndex::ChannelNumberIndex(const ChannelDatabase& db) : slot_(0x1000
                 std::int32_t& entry = slot_[channels[k].number];
                 if (entry >= 0) continue;
                 entry = static_cast<std::int32_t>(positions_.size());
-                positions_.push_back({static_cast<std::uint16_t>(s), static_cast<std::uint16_t>(p),
-                                      static_cast<std::uint16_t>(k), static_cast<std::uint16_t>(c),
-                                      static_cast<std::uint16_t>(t)});
+                const ChannelPlace place{static_cast<std::uint16_t>(s),
+                                         static_cast<std::uint16_t>(p),
+                                         static_cast<std::uint16_t>(k)};
+                positions_.push_back(
+                    {place, static_cast<std::uint16_t>(c), static_cast<std::uint16_t>(t)});
             }
         }
     }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "database/ChannelPlace.h"
+
 namespace kavro {
 
 class ChannelDatabase;
@@ -12,9 +14,7 @@ class ChannelDatabase;
 class ChannelNumberIndex {
 public:
     struct Position {
-        std::uint16_t satIndex;
-        std::uint16_t tpIndex;
-        std::uint16_t chIndex;
+        ChannelPlace place;
         std::uint16_t imageChannel;      // position in the channel region, in tree order
         std::uint16_t imageTransponder;  // position in the transponder region, in tree order
     };

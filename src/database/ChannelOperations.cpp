@@ -9,13 +9,6 @@
 namespace kavro {
 namespace {
 
-ChannelRecord* channelAt(ChannelDatabase& db, std::size_t s, std::size_t t, std::size_t k) {
-    if (s >= db.satellites.size()) return nullptr;
-    auto& tps = db.satellites[s].transponders;
-    if (t >= tps.size() || k >= tps[t].channels.size()) return nullptr;
-    return &tps[t].channels[k];
-}
-
 int channelsNumbered(const ChannelDatabase& db, std::uint16_t number) {
     int n = 0;
     for (const auto& sat : db.satellites)
@@ -24,11 +17,11 @@ int channelsNumbered(const ChannelDatabase& db, std::uint16_t number) {
     return n;
 }
 
-// Removes the channel at (s, t, k), assumed valid, with the references naming it.
-void eraseChannel(ChannelDatabase& db, std::size_t s, std::size_t t, std::size_t k) {
-    auto& channels = db.satellites[s].transponders[t].channels;
-    removeReferencesToDeletedChannel(db, channels[k].number);
-    channels.erase(channels.begin() + static_cast<std::ptrdiff_t>(k));
+// Removes the channel at `place`, assumed valid, with the references naming it.
+void eraseChannel(ChannelDatabase& db, const ChannelPlace& place) {
+    auto& channels = db.satellites[place.satIndex].transponders[place.tpIndex].channels;
+    removeReferencesToDeletedChannel(db, channels[place.chIndex].number);
+    channels.erase(channels.begin() + place.chIndex);
     if (db.channelCount() > 0) db.setChannelCount(db.channelCount() - 1);
 }
 
@@ -70,17 +63,16 @@ std::optional<ChannelRef> addChannel(ChannelDatabase& db, std::size_t s, std::si
                       static_cast<std::uint16_t>(t), static_cast<std::uint16_t>(s)};
 }
 
-bool replaceChannel(ChannelDatabase& db, std::size_t s, std::size_t t, std::size_t k,
-                    const ChannelRecord& channel) {
-    ChannelRecord* stored = channelAt(db, s, t, k);
+bool replaceChannel(ChannelDatabase& db, const ChannelPlace& place, const ChannelRecord& channel) {
+    ChannelRecord* stored = db.channelAt(place);
     if (!stored) return false;
     stored->bytes = channel.bytes;
     return true;
 }
 
-bool deleteChannel(ChannelDatabase& db, std::size_t s, std::size_t t, std::size_t k) {
-    if (!channelAt(db, s, t, k)) return false;
-    eraseChannel(db, s, t, k);
+bool deleteChannel(ChannelDatabase& db, const ChannelPlace& place) {
+    if (!db.channelAt(place)) return false;
+    eraseChannel(db, place);
     db.relinkGroups();
     return true;
 }
@@ -90,7 +82,7 @@ int deleteChannels(ChannelDatabase& db, const std::vector<ChannelRef>& rows) {
     for (ChannelRef row : rows) {
         row.chIndex = 0xFFFF;  // look it up by number
         if (!db.findChannel(row)) continue;
-        eraseChannel(db, row.satIndex, row.tpIndex, row.chIndex);
+        eraseChannel(db, {row.satIndex, row.tpIndex, row.chIndex});
         ++deleted;
     }
     if (deleted > 0) db.relinkGroups();

@@ -6,15 +6,16 @@
 #include <vector>
 
 #include "database/ChannelDatabase.h"
+#include "database/ChannelPlace.h"
 #include "messages/MessageSink.h"
 
 namespace kavro {
 
 // Storing, replacing and deleting channels, and group membership: what the channel dialog and
-// the channel list do to the database. Positions are list positions (satellite s, transponder t
-// in that satellite's list, channel k in that transponder's list). A position that is out of
-// range changes nothing and reports nothing (a stale view); a full list is refused with a
-// numbered message naming the limit and also changes nothing.
+// the channel list do to the database. Positions are list positions: a channel's is a
+// ChannelPlace, a transponder's (s, t) is satellite s and transponder t in that satellite's
+// list. A position that is out of range changes nothing and reports nothing (a stale view); a full
+// list is refused with a numbered message naming the limit and also changes nothing.
 
 // Stores a new channel at the end of transponder t of satellite s and returns its reference
 // (number, chIndex, tpIndex, satIndex); it belongs to no group yet.
@@ -29,15 +30,14 @@ namespace kavro {
 std::optional<ChannelRef> addChannel(ChannelDatabase& db, std::size_t s, std::size_t t,
                                      const ChannelRecord& channel, MessageSink& messages);
 
-// Replaces the stored channel at (s, t, k) with `channel` as a whole; the stored channel keeps
-// its `number`, so its group memberships stay. False when the position is out of range.
-bool replaceChannel(ChannelDatabase& db, std::size_t s, std::size_t t, std::size_t k,
-                    const ChannelRecord& channel);
+// Replaces the stored channel at `place` with `channel` as a whole; the stored channel keeps
+// its `number`, so its group memberships stay. False when the place is out of range.
+bool replaceChannel(ChannelDatabase& db, const ChannelPlace& place, const ChannelRecord& channel);
 
-// Deletes the channel at (s, t, k): every group reference naming it goes, `channelCount` drops
+// Deletes the channel at `place`: every group reference naming it goes, `channelCount` drops
 // by one, the channel leaves its transponder and the references of the channels behind it are
-// re-linked to their new positions. False when the position is out of range.
-bool deleteChannel(ChannelDatabase& db, std::size_t s, std::size_t t, std::size_t k);
+// re-linked to their new positions. False when the place is out of range.
+bool deleteChannel(ChannelDatabase& db, const ChannelPlace& place);
 
 // Deletes the channels of several list rows at once. Each row is found by its satIndex, tpIndex
 // and number (its chIndex is not trusted, since earlier deletions move channels up). Rows that

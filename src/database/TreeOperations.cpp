@@ -24,7 +24,7 @@ void removeReferencesTo(ChannelDatabase& db, Pred leaving) {
     for (GroupRecord& g : db.groups) {
         std::erase_if(g.refs, [&](const ChannelRef& r) {
             const auto* pos = index.find(r.number);
-            return pos && leaving(*pos);
+            return pos && leaving(pos->place);
         });
         g.syncCount();
     }
@@ -60,7 +60,7 @@ bool replaceSatellite(ChannelDatabase& db, std::size_t s, const SatelliteRecord&
 
 bool deleteSatellite(ChannelDatabase& db, std::size_t s) {
     if (s >= db.satellites.size()) return false;
-    removeReferencesTo(db, [s](const ChannelNumberIndex::Position& p) { return p.satIndex == s; });
+    removeReferencesTo(db, [s](const ChannelPlace& p) { return p.satIndex == s; });
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < db.satellites.size(); ++i)
         if (i != s) order.push_back(i);
@@ -103,9 +103,8 @@ bool replaceTransponder(ChannelDatabase& db, std::size_t s, std::size_t t,
 
 bool deleteTransponder(ChannelDatabase& db, std::size_t s, std::size_t t) {
     if (s >= db.satellites.size() || t >= db.satellites[s].transponders.size()) return false;
-    removeReferencesTo(db, [s, t](const ChannelNumberIndex::Position& p) {
-        return p.satIndex == s && p.tpIndex == t;
-    });
+    removeReferencesTo(db,
+                       [s, t](const ChannelPlace& p) { return p.satIndex == s && p.tpIndex == t; });
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < db.satellites[s].transponders.size(); ++i)
         if (i != t) order.push_back(i);

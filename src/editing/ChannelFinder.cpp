@@ -38,8 +38,8 @@ bool channelNameContains(const ChannelRecord& channel, std::string_view text) {
     return nameHolds(channel, upperCaseForSearch(text));
 }
 
-std::optional<ChannelHit> findChannelByName(const ChannelDatabase& db, std::string_view text,
-                                            SearchPosition from) {
+std::optional<ChannelPlace> findChannelByName(const ChannelDatabase& db, std::string_view text,
+                                              SearchPosition from) {
     const std::size_t satellites = db.satellites.size();
     std::size_t s = from.satIndex;
     std::size_t t = from.tpIndex;
@@ -62,14 +62,14 @@ std::optional<ChannelHit> findChannelByName(const ChannelDatabase& db, std::stri
         for (std::size_t ti = si == s ? t : 0; ti < tps.size(); ++ti) {
             const auto& channels = tps[ti].channels;
             for (std::size_t k = 0; k < channels.size(); ++k)
-                if (nameHolds(channels[k], wanted)) return ChannelHit{u16(si), u16(ti), u16(k)};
+                if (nameHolds(channels[k], wanted)) return ChannelPlace{u16(si), u16(ti), u16(k)};
         }
     }
     return std::nullopt;
 }
 
-std::vector<ChannelHit> findAllChannelsByName(const ChannelDatabase& db, std::string_view text) {
-    std::vector<ChannelHit> hits;
+std::vector<ChannelPlace> findAllChannelsByName(const ChannelDatabase& db, std::string_view text) {
+    std::vector<ChannelPlace> hits;
     const std::string wanted = upperCaseForSearch(text);
     for (std::size_t s = 0; s < db.satellites.size(); ++s) {
         const auto& tps = db.satellites[s].transponders;
@@ -127,7 +127,7 @@ SearchPosition FindForm::position() const {
     return from;
 }
 
-std::optional<ChannelHit> FindForm::next(const ChannelDatabase& db, MessageSink& messages) {
+std::optional<ChannelPlace> FindForm::next(const ChannelDatabase& db, MessageSink& messages) {
     if (!canSearch()) return std::nullopt;
     auto hit = findChannelByName(db, text, position());
     if (!hit) {
@@ -139,8 +139,8 @@ std::optional<ChannelHit> FindForm::next(const ChannelDatabase& db, MessageSink&
     return hit;
 }
 
-std::optional<ChannelHit> findNext(const ChannelDatabase& db, std::string_view text,
-                                   const TreeItemKey& current, MessageSink& messages) {
+std::optional<ChannelPlace> findNext(const ChannelDatabase& db, std::string_view text,
+                                     const TreeItemKey& current, MessageSink& messages) {
     auto hit = findChannelByName(db, text, searchPositionFromKey(current));
     if (!hit) reportNotFound(messages, text);
     return hit;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/ChannelDatabase.h"
+#include "database/ChannelPlace.h"
 #include "editing/TreeItemKey.h"
 #include "messages/MessageSink.h"
 
@@ -18,15 +19,6 @@ struct SearchPosition {
     static constexpr std::uint16_t kAll = 0xFFFF;
     std::uint16_t satIndex = kAll;
     std::uint16_t tpIndex = kAll;
-};
-
-// A channel found by name: its satellite, its transponder in that satellite's list and its
-// position in that transponder's list.
-struct ChannelHit {
-    std::uint16_t satIndex = 0;
-    std::uint16_t tpIndex = 0;
-    std::uint16_t chIndex = 0;
-    friend bool operator==(const ChannelHit&, const ChannelHit&) = default;
 };
 
 // Upper case of Windows-1256 text as the search compares it: Latin letters only, since the
@@ -42,11 +34,11 @@ bool channelNameContains(const ChannelRecord& channel, std::string_view text);
 // name contains `text` (Windows-1256, any case); only the first match of a transponder is ever
 // reached, since the next search continues with the following transponder. No wrap-around:
 // nothing after the last satellite means no hit.
-std::optional<ChannelHit> findChannelByName(const ChannelDatabase& db, std::string_view text,
-                                            SearchPosition from);
+std::optional<ChannelPlace> findChannelByName(const ChannelDatabase& db, std::string_view text,
+                                              SearchPosition from);
 
 // Every channel whose displayed name contains `text`, in storage order.
-std::vector<ChannelHit> findAllChannelsByName(const ChannelDatabase& db, std::string_view text);
+std::vector<ChannelPlace> findAllChannelsByName(const ChannelDatabase& db, std::string_view text);
 
 // The start of Find Next for the tree's current item: its satIndex and subIndex.
 inline SearchPosition searchPositionFromKey(const TreeItemKey& key) {
@@ -85,7 +77,7 @@ public:
     // Next: searches from the selected entries. A hit selects its satellite and transponder,
     // so the following Next goes on after it; no hit reports "Cannot find '%s'" and leaves
     // the selections as they were.
-    std::optional<ChannelHit> next(const ChannelDatabase& db, MessageSink& messages);
+    std::optional<ChannelPlace> next(const ChannelDatabase& db, MessageSink& messages);
 
 private:
     std::size_t transponderCount(const ChannelDatabase& db) const;
@@ -93,7 +85,7 @@ private:
 
 // Find Next: searches with `text` from the tree's current item; no hit reports
 // "Cannot find '%s'".
-std::optional<ChannelHit> findNext(const ChannelDatabase& db, std::string_view text,
-                                   const TreeItemKey& current, MessageSink& messages);
+std::optional<ChannelPlace> findNext(const ChannelDatabase& db, std::string_view text,
+                                     const TreeItemKey& current, MessageSink& messages);
 
 }  // namespace kavro

@@ -160,7 +160,9 @@ std::optional<ChannelRef> ChannelForm::accept(ChannelDatabase& db, MessageSink& 
     r.setEcmMask(static_cast<std::uint16_t>(0xFFFF - selected));
 
     if (mode == Add) return addChannel(db, s, t, r, messages);
-    if (!replaceChannel(db, s, t, place.chIndex, r)) return std::nullopt;
+    const ChannelPlace at{static_cast<std::uint16_t>(s), static_cast<std::uint16_t>(t),
+                          place.chIndex};
+    if (!replaceChannel(db, at, r)) return std::nullopt;
     return place;
 }
 

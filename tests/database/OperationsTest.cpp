@@ -66,9 +66,16 @@ ChannelDatabase fiveChannels() {
 
 TEST(Channels, AddAndDeleteLeaveEveryReferenceNamingItsOwnChannel) {
     ChannelDatabase db = fiveChannels();
-    ASSERT_TRUE(deleteChannel(db, 0, 0, 1));  // "b", listed twice
+    // A stale place, whichever part is out of range, changes nothing.
+    for (ChannelPlace stale :
+         {ChannelPlace{2, 0, 0}, ChannelPlace{1, 1, 0}, ChannelPlace{0, 1, 1}}) {
+        EXPECT_FALSE(deleteChannel(db, stale));
+        EXPECT_FALSE(replaceChannel(db, stale, named("x")));
+    }
+    EXPECT_EQ(db, fiveChannels());
+    ASSERT_TRUE(deleteChannel(db, {0, 0, 1}));  // "b", listed twice
     EXPECT_EQ(memberNames(db, 0), (Strings{"e", "c"})) << "c moved up a place";
-    ASSERT_TRUE(deleteChannel(db, 0, 0, 0));  // "a": channelCount drops to 3, which "d" holds
+    ASSERT_TRUE(deleteChannel(db, {0, 0, 0}));  // "a": channelCount drops to 3, which "d" holds
     db.groups[0].refs.push_back(ChannelRef{9, 0, 0, 0});  // names no channel (yet)
     db.groups[0].syncCount();
     // The new number is past every number a channel or a reference holds.

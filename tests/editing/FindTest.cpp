@@ -10,7 +10,7 @@
 namespace kavro {
 namespace {
 
-using Hit = ChannelHit;
+using Hit = ChannelPlace;
 constexpr std::uint16_t All = SearchPosition::kAll;
 
 // S2 has no transponders; two channels match "news" on S0's second transponder.

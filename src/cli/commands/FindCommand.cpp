@@ -39,14 +39,14 @@ int run(const std::vector<std::string>& args) {
     CliMessageSink messages;
     if (!openDatabase(db, file, messages)) return ExitFailed;
 
-    const std::vector<ChannelHit> hits = findAllChannelsByName(db, wanted);
+    const std::vector<ChannelPlace> hits = findAllChannelsByName(db, wanted);
     if (hits.empty()) {
         reportNotFound(messages, wanted);
         return ExitFailed;
     }
     std::cout << "SAT  " << padRight("SATELLITE", 21) << " TP  " << padRight("TRANSPONDER", 17)
               << " CH  NUMBER  NAME\n";
-    for (const ChannelHit& hit : hits) {
+    for (const ChannelPlace& hit : hits) {
         const SatelliteRecord& sat = db.satellites[hit.satIndex];
         const TransponderRecord& tp = sat.transponders[hit.tpIndex];
         const ChannelRecord& ch = tp.channels[hit.chIndex];
