@@ -12,6 +12,7 @@
 #include "RecordingMessageSink.h"
 #include "document/ChannelDocument.h"
 #include "document/commands/EditChannel.h"
+#include "document/commands/RenumberChannels.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/ChannelTableModel.h"
 #include "messages/StringIds.h"
@@ -146,25 +147,35 @@ TEST_F(ChannelListTest, HeaderClicksSortAndTheSelectionFollowsItsChannel) {
     for (auto& sat : base.satellites)
         for (auto& tp : sat.transponders)
             for (auto& ch : tp.channels) ch.setServiceId(sids[i++]);
+    std::swap(base.satellites[0].transponders[0].channels[0].number,
+              base.satellites[0].transponders[1].channels[0].number);  // Gamma is now 0
+    base.relinkGroups();
     open(base, TreeItemKey::satellitesHeader());
-    click(2);  // Gamma, SID 80
+    click(0);  // Gamma, SID 80
     QHeaderView* header = list.horizontalHeader();
     const QPoint sid(header->sectionViewportPosition(SidColumn) + 10, header->height() / 2);
 
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sid);
-    EXPECT_EQ(shownNumbers(), (std::vector<int>{1, 3, 0, 5, 7, 6, 4, 2}));
+    EXPECT_EQ(shownNumbers(), (std::vector<int>{1, 3, 2, 5, 7, 6, 4, 0}));
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sid);
-    EXPECT_EQ(shownNumbers(), (std::vector<int>{2, 4, 6, 7, 5, 0, 3, 1}));
+    EXPECT_EQ(shownNumbers(), (std::vector<int>{0, 4, 6, 7, 5, 2, 3, 1}));
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
     EXPECT_EQ(list.selectedSpan(), std::make_pair(1, 1));
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sid);
-    EXPECT_EQ(shownNumbers(), (std::vector<int>{1, 3, 0, 5, 7, 6, 4, 2}));
+    EXPECT_EQ(shownNumbers(), (std::vector<int>{1, 3, 2, 5, 7, 6, 4, 0}));
     EXPECT_EQ(header->sortIndicatorSection(), SidColumn);
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
 
     // TP sorts by satellite, then transponder, then channel.
     list.channelModel()->sortRows(TpColumn, Qt::DescendingOrder);
-    EXPECT_EQ(shownNumbers(), (std::vector<int>{7, 6, 5, 4, 3, 2, 1, 0}));
+    EXPECT_EQ(shownNumbers(), (std::vector<int>{7, 6, 5, 4, 3, 0, 2, 1}));
+
+    // A refill keeps the selected channel even when renumbering moved its row.
+    list.channelModel()->sortRows(ChannelColumn, Qt::AscendingOrder);
+    doc.push(new RenumberChannels(doc));
+    EXPECT_EQ(shownNumbers(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(cell(2, ChannelColumn).toString(), "   3. Gamma");
+    EXPECT_EQ(list.selectedSpan(), std::make_pair(3, 3));
 }
 
 TEST_F(ChannelListTest, DeleteInSatelliteViewAsksOnceAndRemovesEveryMembership) {
@@ -244,6 +255,7 @@ TEST_F(ChannelListTest, DraggedGroupRowsStoreTheDisplayedOrder) {
     ChannelTableModel* model = list.channelModel();
     model->sortRows(SidColumn, Qt::DescendingOrder);
     EXPECT_EQ(shownNumbers(), (std::vector<int>{6, 5, 2, 2}));
+    click(3);
 
     // Drag the last row to the top, as the view's drop hands it to the model.
     std::unique_ptr<QMimeData> data(model->mimeData({model->index(3, 0), model->index(3, 5)}));
@@ -253,6 +265,7 @@ TEST_F(ChannelListTest, DraggedGroupRowsStoreTheDisplayedOrder) {
     EXPECT_EQ(members(3), (std::vector<std::uint16_t>{2, 99, 6, 5, 2}));
     EXPECT_EQ(list.horizontalHeader()->sortIndicatorSection(), ChannelColumn);
     EXPECT_EQ(cell(0, ChannelColumn).toString(), "   1. Gamma");
+    EXPECT_EQ(list.selectedSpan(), std::make_pair(1, 1));
 
     doc.undoStack()->undo();
     EXPECT_EQ(db(), base);

@@ -21,10 +21,6 @@ namespace {
 constexpr int kColumnWidths[ChannelColumnCount] = {50, 150, 130, 104, 50, 50,
                                                    50, 50,  50,  50,  50, 80};
 
-quint64 identity(const ChannelRef& ref) {
-    return (quint64(ref.satIndex) << 32) | (quint64(ref.tpIndex) << 16) | ref.number;
-}
-
 // The first four groups' entries: a TV, RADIO or DATA group takes only channels of its type.
 bool groupEntryEnabled(int kind, int firstSelectedType) {
     if (kind < ChannelDatabase::GroupData || kind > ChannelDatabase::GroupTv) return true;
@@ -206,8 +202,8 @@ void ChannelList::rememberView() {
     savedSelection_.clear();
     savedCurrent_.reset();
     if (!keepView_) return;
-    for (int r : selectedRowList()) ++savedSelection_[identity(model_->rowAt(r).ref)];
-    if (currentIndex().isValid()) savedCurrent_ = identity(model_->rowAt(currentIndex().row()).ref);
+    for (int r : selectedRowList()) ++savedSelection_[model_->rowAt(r).identity];
+    if (currentIndex().isValid()) savedCurrent_ = model_->rowAt(currentIndex().row()).identity;
     savedScroll_ = verticalScrollBar()->value();
 }
 
@@ -224,7 +220,7 @@ void ChannelList::restoreView() {
     for (int r = 0; r <= rows; ++r) {
         bool selected = false;
         if (r < rows) {
-            const quint64 id = identity(model_->rowAt(r).ref);
+            const std::size_t id = model_->rowAt(r).identity;
             if (savedCurrent_ == id) {
                 selectionModel()->setCurrentIndex(model_->index(r, 0),
                                                   QItemSelectionModel::NoUpdate);
@@ -282,8 +278,8 @@ std::unique_ptr<QMenu> ChannelList::createContextMenu(const QPoint& viewportPos)
             const int kind = ChannelDatabase::groupKind(group);
             if (ChannelDatabase::isPredefined(kind) != predefined) continue;
             any = true;
-            QAction* entry =
-                groupMenu->addAction(QStringLiteral("%1. %2").arg(g + 1).arg(displayName(group)));
+            const QString name = displayName(group).replace(u'&', QLatin1String("&&"));
+            QAction* entry = groupMenu->addAction(QStringLiteral("%1. %2").arg(g + 1).arg(name));
             entry->setCheckable(true);
             entry->setChecked(
                 std::any_of(group.refs.begin(), group.refs.end(),

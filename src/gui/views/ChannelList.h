@@ -86,8 +86,8 @@ private:
 
     // Kept across a refill of the same item: the selected channels, the current one, scrolling.
     bool keepView_ = true;
-    QHash<quint64, int> savedSelection_;
-    std::optional<quint64> savedCurrent_;
+    QHash<std::size_t, int> savedSelection_;  // identity -> selected rows showing it
+    std::optional<std::size_t> savedCurrent_;
     int savedScroll_ = 0;
 };
 

@@ -22,18 +22,12 @@ QString cellText(std::string_view bytes) {
                  : fromWindows1256(bytes);
 }
 
-struct SharedTexts {
-    QString text, key;
-};
-
-SharedTexts satelliteTexts(const ChannelDatabase& db, std::size_t s) {
-    QString text = satelliteLabel(s, db.satellites[s]);
-    return {text, text.toCaseFolded()};
+QString transponderText(const TransponderRecord& tp) {
+    return QString::fromLatin1(tp.label());
 }
 
-SharedTexts transponderTexts(const TransponderRecord& tp) {
-    QString text = QString::fromLatin1(tp.label());
-    return {text, text.toCaseFolded()};
+int compareText(const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive);
 }
 
 int compareRows(const ChannelListRow& a, const ChannelListRow& b, int column) {
@@ -45,14 +39,14 @@ int compareRows(const ChannelListRow& a, const ChannelListRow& b, int column) {
         case ChannelColumn:
             break;
         case SatelliteColumn:
-            c = a.satelliteKey.compare(b.satelliteKey);
+            c = compareText(a.satellite, b.satellite);
             break;
         case TpColumn:
-            c = a.satelliteKey.compare(b.satelliteKey);
-            if (c == 0) c = a.tpKey.compare(b.tpKey);
+            c = compareText(a.satellite, b.satellite);
+            if (c == 0) c = compareText(a.tp, b.tp);
             break;
         case AudioLangColumn:
-            c = a.audioKey.compare(b.audioKey);
+            c = compareText(a.audio, b.audio);
             break;
         default:
             // Padded to five digits, the texts order exactly as the numbers do.
@@ -60,7 +54,7 @@ int compareRows(const ChannelListRow& a, const ChannelListRow& b, int column) {
                 c = int(a.pids[column - VideoPidColumn]) - int(b.pids[column - VideoPidColumn]);
             break;
     }
-    return c != 0 ? c : a.channelKey.compare(b.channelKey);
+    return c != 0 ? c : compareText(a.channel, b.channel);
 }
 
 }  // namespace
@@ -93,15 +87,14 @@ int shownGroup(const ChannelDatabase& db, const TreeItemKey& key) {
 
 void setChannelCells(ChannelListRow& row, const ChannelRecord& channel, int shownNumber) {
     row.shownNumber = shownNumber;
+    row.identity = qHashBits(channel.bytes.data(), channel.bytes.size());
     row.icon = kavro::channelTypeIcon(channel);
     row.arabic = hasArabicName(channel);
     row.channel = padded(shownNumber, 4) + QLatin1String(". ") + displayName(channel);
-    row.channelKey = row.channel.toCaseFolded();
     row.pids = {channel.videoPid(), channel.audioPid(),    channel.pcrPid(), channel.serviceId(),
                 channel.pmtPid(),   channel.teletextPid(), channel.ac3Pid()};
     const std::string lang = channel.audioLanguage();
     row.audio = cellText(std::string_view(lang).substr(0, 3));
-    row.audioKey = row.audio.toCaseFolded();
 }
 
 ChannelListFill fillChannelRows(const ChannelDatabase& db, const TreeItemKey& key) {
@@ -128,21 +121,19 @@ ChannelListFill fillChannelRows(const ChannelDatabase& db, const TreeItemKey& ke
         for (std::size_t s = firstSat; s < endSat; ++s) {
             const auto& tps = db.satellites[s].transponders;
             if (tps.empty()) continue;
-            const SharedTexts sat = satelliteTexts(db, s);
+            const QString sat = satelliteLabel(s, db.satellites[s]);
             const std::size_t firstTp = onlyTp < 0 ? 0 : std::size_t(onlyTp);
             const std::size_t endTp = onlyTp < 0 ? tps.size() : firstTp + 1;
             for (std::size_t t = firstTp; t < endTp; ++t) {
                 if (tps[t].channels.empty()) continue;
-                const SharedTexts tp = transponderTexts(tps[t]);
+                const QString tp = transponderText(tps[t]);
                 for (std::size_t k = 0; k < tps[t].channels.size(); ++k) {
                     const ChannelRecord& channel = tps[t].channels[k];
                     ChannelListRow& row = fill.rows.emplace_back();
                     row.ref = {channel.number, std::uint16_t(k), std::uint16_t(t),
                                std::uint16_t(s)};
-                    row.satellite = sat.text;
-                    row.satelliteKey = sat.key;
-                    row.tp = tp.text;
-                    row.tpKey = tp.key;
+                    row.satellite = sat;
+                    row.tp = tp;
                     setChannelCells(row, channel, channel.number + 1);
                 }
             }
@@ -154,7 +145,7 @@ ChannelListFill fillChannelRows(const ChannelDatabase& db, const TreeItemKey& ke
                         ? RunBreak::Satellite
                         : RunBreak::Transponder;
         fill.rows.reserve(group.refs.size());
-        QHash<int, SharedTexts> satellites, transponders;
+        QHash<int, QString> satellites, transponders;
         int position = 0;
         for (std::size_t m = 0; m < group.refs.size(); ++m) {
             ChannelRef ref = group.refs[m];
@@ -166,36 +157,37 @@ ChannelListFill fillChannelRows(const ChannelDatabase& db, const TreeItemKey& ke
             row.member = static_cast<int>(m);
             auto sat = satellites.find(ref.satIndex);
             if (sat == satellites.end())
-                sat = satellites.insert(ref.satIndex, satelliteTexts(db, ref.satIndex));
+                sat = satellites.insert(ref.satIndex,
+                                        satelliteLabel(ref.satIndex, db.satellites[ref.satIndex]));
             const int tpKey = (ref.satIndex << 16) | ref.tpIndex;
             auto tp = transponders.find(tpKey);
             if (tp == transponders.end())
                 tp = transponders.insert(
-                    tpKey, transponderTexts(db.satellites[ref.satIndex].transponders[ref.tpIndex]));
-            row.satellite = sat->text;
-            row.satelliteKey = sat->key;
-            row.tp = tp->text;
-            row.tpKey = tp->key;
+                    tpKey, transponderText(db.satellites[ref.satIndex].transponders[ref.tpIndex]));
+            row.satellite = *sat;
+            row.tp = *tp;
             setChannelCells(row, *channel, ++position);
         }
     }
-    recolour(fill.rows, fill.runs);
     return fill;
 }
 
-void recolour(std::vector<ChannelListRow>& rows, RunBreak runs) {
+void recolour(std::vector<ChannelListRow>& rows, const std::vector<int>& order, RunBreak runs) {
     // With one transponder shown there is a single run, in the second colour.
     bool second = runs == RunBreak::None;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (i > 0 && runs != RunBreak::None) {
-            const ChannelRef& a = rows[i - 1].ref;
-            const ChannelRef& b = rows[i].ref;
+    const ChannelListRow* previous = nullptr;
+    for (int r : order) {
+        ChannelListRow& row = rows[std::size_t(r)];
+        if (previous && runs != RunBreak::None) {
+            const ChannelRef& a = previous->ref;
+            const ChannelRef& b = row.ref;
             const bool newRun = a.satIndex != b.satIndex ||
                                 (runs == RunBreak::Transponder && a.tpIndex != b.tpIndex);
             if (newRun) second = !second;
         }
-        rows[i].background = second ? kSecondRunColour : kFirstRunColour;
-        rows[i].updated = false;
+        row.background = second ? kSecondRunColour : kFirstRunColour;
+        row.updated = false;
+        previous = &row;
     }
 }
 

@@ -42,20 +42,23 @@ inline QColor fromColorRef(std::uint32_t bgr) {
 }
 
 // One row of the list: which channel it shows and its cell texts, made once per fill since
-// decoding names is what a fill costs. The *Key texts are case-folded for sorting.
+// decoding names is what a fill costs. Satellite and TP texts are shared between rows.
 struct ChannelListRow {
-    ChannelRef ref;       // number, chIndex, tpIndex, satIndex when filled
-    int member = -1;      // position in the group's member list (group view)
+    ChannelRef ref;   // number, chIndex, tpIndex, satIndex when filled
+    int member = -1;  // position in the group's member list (group view)
+    // Which channel this is across refills: its stored bytes, which neither removals nor the
+    // renumbering of a save change (numbers and list positions both may).
+    std::size_t identity = 0;
     int shownNumber = 0;  // the number in the Channal cell: number + 1, or the row position
     int icon = 0;
     bool arabic = false;
     bool updated = false;  // rewritten since the last fill or sort
     std::uint32_t background = kFirstRunColour;
-    QString channel, channelKey;
-    QString satellite, satelliteKey;
-    QString tp, tpKey;
+    QString channel;
+    QString satellite;
+    QString tp;
     std::array<std::uint16_t, 7> pids{};  // V-PID .. AC3-PID, in column order
-    QString audio, audioKey;
+    QString audio;
 
     // Cell text of column c (empty for the Type column).
     QString text(int column) const;
@@ -80,10 +83,11 @@ ChannelListFill fillChannelRows(const ChannelDatabase& db, const TreeItemKey& ke
 // Rewrites a row's cells from its channel; `shownNumber` is the Channal cell's number.
 void setChannelCells(ChannelListRow& row, const ChannelRecord& channel, int shownNumber);
 
-// Background runs and text colours after a fill or a sort.
-void recolour(std::vector<ChannelListRow>& rows, RunBreak runs);
+// Background runs and text colours for the rows shown in `order` (positions into `rows`).
+void recolour(std::vector<ChannelListRow>& rows, const std::vector<int>& order, RunBreak runs);
 
-// The row order a sort by `column` gives: positions into `rows`, stable on full ties.
+// The display order a sort by `column` gives: positions into `rows`; full ties keep the fill
+// order.
 std::vector<int> sortedOrder(const std::vector<ChannelListRow>& rows, int column, bool descending);
 
 }  // namespace kavro::gui

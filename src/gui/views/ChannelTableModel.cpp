@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "document/commands/ReorderGroupMembers.h"
 #include "gui/app/DisplayText.h"
@@ -50,13 +51,9 @@ void ChannelTableModel::refill() {
 }
 
 std::vector<int> ChannelTableModel::applySort() {
-    std::vector<int> order = sortedOrder(rows_, sortColumn_, descending_);
-    std::vector<ChannelListRow> sorted;
-    sorted.reserve(rows_.size());
-    for (int r : order) sorted.push_back(std::move(rows_[std::size_t(r)]));
-    rows_ = std::move(sorted);
-    recolour(rows_, runs_);
-    return order;
+    std::vector<int> before = std::exchange(shown_, sortedOrder(rows_, sortColumn_, descending_));
+    recolour(rows_, shown_, runs_);
+    return before;
 }
 
 void ChannelTableModel::sortByHeader(int column) {
@@ -70,16 +67,16 @@ void ChannelTableModel::sortRows(int column, Qt::SortOrder direction) {
     descending_ = direction == Qt::DescendingOrder;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     // Where each row went, so the selection and the current row follow their channels.
-    const std::vector<int> order = applySort();
-    std::vector<int> newRow(order.size());
-    for (std::size_t i = 0; i < order.size(); ++i) newRow[std::size_t(order[i])] = int(i);
+    const std::vector<int> before = applySort();
+    std::vector<int> position(shown_.size());
+    for (std::size_t i = 0; i < shown_.size(); ++i) position[std::size_t(shown_[i])] = int(i);
 
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex& old : before)
-        after << index(newRow[std::size_t(old.row())], old.column());
-    changePersistentIndexList(before, after);
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& old : from)
+        to << index(position[std::size_t(before[std::size_t(old.row())])], old.column());
+    changePersistentIndexList(from, to);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
     emit sortStateChanged();
 }
@@ -91,10 +88,10 @@ int ChannelTableModel::rowOf(const ChannelPlace& place) const {
     if (place.tpIndex >= tps.size() || place.chIndex >= tps[place.tpIndex].channels.size())
         return -1;
     const std::uint16_t number = tps[place.tpIndex].channels[place.chIndex].number;
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
-        const ChannelRef& ref = rows_[r].ref;
+    for (int r = 0; r < rowCount(); ++r) {
+        const ChannelRef& ref = rowAt(r).ref;
         if (ref.satIndex == place.satIndex && ref.tpIndex == place.tpIndex && ref.number == number)
-            return int(r);
+            return r;
     }
     return -1;
 }
@@ -131,14 +128,14 @@ void ChannelTableModel::updateChannel(int s, int t, int k) {
     const ChannelRecord& channel = channels[std::size_t(k)];
 
     bool shown = false;
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
-        ChannelListRow& row = rows_[r];
+    for (int r = 0; r < rowCount(); ++r) {
+        ChannelListRow& row = rows_[std::size_t(shown_[std::size_t(r)])];
         if (row.ref.satIndex != s || row.ref.tpIndex != t || row.ref.number != channel.number)
             continue;
         row.ref.chIndex = std::uint16_t(k);
         setChannelCells(row, channel, group_ >= 0 ? row.shownNumber : channel.number + 1);
         row.updated = true;
-        emit dataChanged(index(int(r), 0), index(int(r), ChannelColumnCount - 1));
+        emit dataChanged(index(r, 0), index(r, ChannelColumnCount - 1));
         shown = true;
     }
     // A channel this view should list but does not yet: it came in with this change.
@@ -175,7 +172,7 @@ bool ChannelTableModel::moveRowsBefore(std::vector<int> moved, int target) {
     std::vector<std::size_t> order(group.refs.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     for (std::size_t i = 0; i < display.size(); ++i)
-        order[places[i]] = std::size_t(rows_[std::size_t(display[i])].member);
+        order[places[i]] = std::size_t(rowAt(display[i]).member);
     if (std::is_sorted(order.begin(), order.end())) return false;
 
     // The display is the group's order from now on, which is what sorting by Channal shows.
@@ -202,7 +199,7 @@ int ChannelTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const ChannelListRow& row = rows_[std::size_t(index.row())];
+    const ChannelListRow& row = rowAt(index.row());
     switch (role) {
         case Qt::DisplayRole:
             return row.text(index.column());

@@ -46,7 +46,9 @@ public:
     void sortByHeader(int column);
     void sortRows(int column, Qt::SortOrder direction);
 
-    const ChannelListRow& rowAt(int row) const { return rows_[std::size_t(row)]; }
+    const ChannelListRow& rowAt(int row) const {
+        return rows_[std::size_t(shown_[std::size_t(row)])];
+    }
     // The first row showing the channel at `place`, or -1.
     int rowOf(const ChannelPlace& place) const;
 
@@ -80,12 +82,13 @@ private:
     void documentChanged(const DocumentChange& change);
     void updateChannel(int s, int t, int k);
     bool showsTransponder(std::size_t s, std::size_t t) const;
-    // Sorts and recolours rows_ (callers tell the views); returns the old positions in order.
+    // Sorts and recolours (callers tell the views); returns the display order it replaced.
     std::vector<int> applySort();
 
     ChannelDocument& document_;
     TreeItemKey key_ = TreeItemKey::none();
-    std::vector<ChannelListRow> rows_;
+    std::vector<ChannelListRow> rows_;  // in fill order
+    std::vector<int> shown_;            // display order: positions into rows_
     RunBreak runs_ = RunBreak::None;
     int group_ = -1;
     int sortColumn_ = ChannelColumn;
