@@ -34,17 +34,29 @@ void runOnCopies(benchmark::State& state, const ChannelDatabase& start, Op op) {
     }
 }
 
+// The full database with every `every`-th channel in tree order made a DATA service.
+ChannelDatabase withDataChannels(std::size_t every) {
+    ChannelDatabase db = fullDatabase();
+    std::size_t i = 0;
+    for (auto& s : db.satellites)
+        for (auto& t : s.transponders)
+            for (auto& c : t.channels)
+                if (i++ % every == 0) c.setServiceType(ChannelRecord::Data);
+    return db;
+}
+
 void BM_RemoveDataAllChannels(benchmark::State& state) {
-    static const ChannelDatabase allData = [] {
-        ChannelDatabase db = fullDatabase();
-        for (auto& s : db.satellites)
-            for (auto& t : s.transponders)
-                for (auto& c : t.channels) c.setServiceType(ChannelRecord::Data);
-        return db;
-    }();
+    static const ChannelDatabase allData = withDataChannels(1);
     runOnCopies(state, allData, [](ChannelDatabase& db) { removeDataChannels(db); });
 }
 BENCHMARK(BM_RemoveDataAllChannels)->Unit(benchmark::kMillisecond);
+
+// Half the references stay and are re-linked.
+void BM_RemoveDataEverySecondChannel(benchmark::State& state) {
+    static const ChannelDatabase halfData = withDataChannels(2);
+    runOnCopies(state, halfData, [](ChannelDatabase& db) { removeDataChannels(db); });
+}
+BENCHMARK(BM_RemoveDataEverySecondChannel)->Unit(benchmark::kMillisecond);
 
 void BM_RemoveCBandEverySecondSatellite(benchmark::State& state) {
     static const ChannelDatabase halfCBand = [] {

@@ -1,40 +1,70 @@
 #include "database/DatabaseTools.h"
 
+#include <cstdint>
 #include <vector>
 
-#include "database/ChannelOperations.h"
 #include "database/TreeOperations.h"
 
 namespace kavro {
+namespace {
+
+// Removes the group references that go with a set of deleted channels, given per number how
+// many channels carried it and how many of them left. Deleting the channels one by one with
+// removeReferencesToDeletedChannel gives the same: a number no channel carries any more loses
+// every reference; a number that a staying channel still carries loses, in each group, only
+// as many of its first references as channels left, since the others may be the staying one's.
+void removeReferencesToDeletedChannels(ChannelDatabase& db,
+                                       const std::vector<std::uint32_t>& carried,
+                                       const std::vector<std::uint32_t>& left) {
+    std::vector<std::uint32_t> taken(carried.size(), 0);  // per group, for shared numbers
+    std::vector<std::uint16_t> touched;
+    for (GroupRecord& g : db.groups) {
+        std::size_t kept = 0;
+        for (const ChannelRef& ref : g.refs) {
+            const std::uint16_t n = ref.number;
+            bool goes = false;
+            if (left[n] == carried[n] && left[n] > 0) {
+                goes = true;
+            } else if (taken[n] < left[n]) {
+                if (taken[n]++ == 0) touched.push_back(n);
+                goes = true;
+            }
+            if (!goes) g.refs[kept++] = ref;
+        }
+        g.refs.resize(kept);
+        g.syncCount();
+        for (std::uint16_t n : touched) taken[n] = 0;
+        touched.clear();
+    }
+}
+
+}  // namespace
 
 int removeDataChannels(ChannelDatabase& db) {
+    std::vector<std::uint32_t> carried(0x10000, 0), left(0x10000, 0);
     int removed = 0;
     for (SatelliteRecord& sat : db.satellites) {
         for (TransponderRecord& tp : sat.transponders) {
-            auto& channels = tp.channels;
-            // The channel that moves up into position k is looked at next.
-            for (std::size_t k = 0; k < channels.size();) {
-                if (channels[k].serviceType() != ChannelRecord::Data) {
-                    ++k;
-                    continue;
-                }
-                removeReferencesToDeletedChannel(db, channels[k].number);
-                channels.erase(channels.begin() + static_cast<std::ptrdiff_t>(k));
-                ++removed;
+            for (const ChannelRecord& ch : tp.channels) {
+                ++carried[ch.number];
+                if (ch.serviceType() == ChannelRecord::Data) ++left[ch.number];
             }
+            removed += static_cast<int>(std::erase_if(tp.channels, [](const ChannelRecord& ch) {
+                return ch.serviceType() == ChannelRecord::Data;
+            }));
         }
     }
+    if (removed == 0) return 0;
+    removeReferencesToDeletedChannels(db, carried, left);
     // Channels behind a removed one moved up; cached positions would name their neighbours.
-    if (removed > 0) db.relinkGroups();
+    db.relinkGroups();
     return removed;
 }
 
 int removeCBand(ChannelDatabase& db) {
-    int removed = 0;
-    // Delete from the back so the positions still to be deleted do not move.
-    for (std::size_t s = db.satellites.size(); s-- > 0;)
-        if (db.satellites[s].isCBand() && deleteSatellite(db, s)) ++removed;
-    return removed;
+    std::vector<bool> leaving(db.satellites.size(), false);
+    for (std::size_t s = 0; s < db.satellites.size(); ++s) leaving[s] = db.satellites[s].isCBand();
+    return deleteSatellites(db, leaving);
 }
 
 void renumberChannels(ChannelDatabase& db) {

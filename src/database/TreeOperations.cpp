@@ -60,11 +60,22 @@ bool replaceSatellite(ChannelDatabase& db, std::size_t s, const SatelliteRecord&
 
 bool deleteSatellite(ChannelDatabase& db, std::size_t s) {
     if (s >= db.satellites.size()) return false;
-    removeReferencesTo(db, [s](const ChannelPlace& p) { return p.satIndex == s; });
+    std::vector<bool> leaving(db.satellites.size(), false);
+    leaving[s] = true;
+    return deleteSatellites(db, leaving) == 1;
+}
+
+int deleteSatellites(ChannelDatabase& db, const std::vector<bool>& leaving) {
+    if (leaving.size() != db.satellites.size()) return 0;
     std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < db.satellites.size(); ++i)
-        if (i != s) order.push_back(i);
-    return reorderSatellites(db, order);
+    for (std::size_t s = 0; s < leaving.size(); ++s)
+        if (!leaving[s]) order.push_back(s);
+    const auto deleted = static_cast<int>(leaving.size() - order.size());
+    if (deleted == 0) return 0;
+    // One pass over the references and one relink, however many satellites go.
+    removeReferencesTo(db, [&](const ChannelPlace& p) { return leaving[p.satIndex]; });
+    reorderSatellites(db, order);
+    return deleted;
 }
 
 bool reorderSatellites(ChannelDatabase& db, const std::vector<std::size_t>& order) {

@@ -31,6 +31,9 @@ std::optional<std::size_t> appendSatellite(ChannelDatabase& db, const SatelliteR
 bool replaceSatellite(ChannelDatabase& db, std::size_t s, const SatelliteRecord& satellite);
 // Deletes satellite s with its transponders and channels, and every group reference to them.
 bool deleteSatellite(ChannelDatabase& db, std::size_t s);
+// The same at once for every satellite s with leaving[s] (one entry per satellite); the others
+// keep their order. Returns the number deleted.
+int deleteSatellites(ChannelDatabase& db, const std::vector<bool>& leaving);
 bool reorderSatellites(ChannelDatabase& db, const std::vector<std::size_t>& order);
 
 // Appends a transponder with the record's own fields (no channels; its satellite field is set

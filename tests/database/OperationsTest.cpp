@@ -222,6 +222,26 @@ TEST(RemoveData, LeavesOnlyTheOtherChannelsAndTheirReferences) {
     }
 }
 
+// Channels sharing a number (a database built elsewhere): a number no channel keeps loses every
+// reference; one a staying channel keeps loses only as many first references per group as
+// channels left, since the others may be the staying channel's.
+TEST(RemoveData, SharedNumbersLoseOnlyTheReferencesOfTheChannelsThatLeft) {
+    DatabaseBuilder b;
+    b.channel("D1", Data).channel("T1").channel("D2", Data).channel("D2'", Data);
+    b.channel("D5", Data).channel("D5'", Data).channel("T5");
+    ChannelDatabase db = b.group("G", {1, 2, 1, 5, 5, 2, 5, 1}).group("H", {5, 1}).build();
+    const std::uint16_t numbers[] = {1, 1, 2, 2, 5, 5, 5};
+    for (std::size_t k = 0; k < 7; ++k)
+        db.satellites[0].transponders[0].channels[k].number = numbers[k];
+
+    EXPECT_EQ(removeDataChannels(db), 5);
+
+    EXPECT_EQ(channelNames(db), (Strings{"T1", "T5"}));
+    EXPECT_EQ(memberNames(db, 0), (Strings{"T1", "T5", "T1"}));
+    EXPECT_TRUE(db.groups[1].refs.empty());
+    EXPECT_EQ(db.groups[1].count(), 0);
+}
+
 TEST(RemoveCBand, KeepsASatelliteWithEitherUniversalFrequencyAndJudgesReferencesByChannel) {
     DatabaseBuilder b;
     b.satellite("LowOnly").channel("c0").satellite("HighOnly").channel("c1");
@@ -243,6 +263,23 @@ TEST(RemoveCBand, KeepsASatelliteWithEitherUniversalFrequencyAndJudgesReferences
         EXPECT_EQ(channelNames(d, true), (Strings{"LowOnly", "HighOnly"}));
         EXPECT_EQ(memberNames(d, 0), (Strings{"c0", "c1", "c1"}));
     }
+
+    // A shared number is judged by its first channel in tree order, as linking judges it.
+    DatabaseBuilder shared;
+    shared.satellite("C1").channel("x").satellite("Ku").channel("y").channel("z");
+    db = shared.satellite("C2").channel("w").group("G", {7, 8}).build();
+    auto channel = [&](std::size_t s, std::size_t k) -> ChannelRecord& {
+        return db.satellites[s].transponders[0].channels[k];
+    };
+    channel(0, 0).number = channel(1, 0).number = 7;  // x, y
+    channel(1, 1).number = channel(2, 0).number = 8;  // z, w
+    for (std::size_t s : {0, 2}) {  // C1 and C2 are C band, Ku keeps its Universal LNB
+        db.satellites[s].setLnbLow(0);
+        db.satellites[s].setLnbHigh(5150);
+    }
+    EXPECT_EQ(removeCBand(db), 2);
+    EXPECT_EQ(channelNames(db), (Strings{"y", "z"}));
+    EXPECT_EQ(memberNames(db, 0), (Strings{"z"}));
 }
 
 // Sort: a, b, c, d numbered 9, 0, 6, 1, as after edits and drags since the last read.
