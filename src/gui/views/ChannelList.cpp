@@ -249,14 +249,10 @@ std::unique_ptr<QMenu> ChannelList::createContextMenu(const QPoint& viewportPos)
     if (!shownKey().inSatelliteBranch()) return nullptr;
     const QModelIndex hit = indexAt(viewportPos);
     auto menu = std::make_unique<QMenu>(this);
-    // The list has the focus here, so its own rules enable the window's commands.
-    const std::pair<QAction*, bool> commands[] = {
-        {edit_, canEdit()}, {add_, canAdd()}, {del_, canDelete()}, {selectAll_, canSelectAll()}};
-    for (auto [action, enabled] : commands) {
-        if (!action) continue;
-        action->setEnabled(enabled);
-        menu->addAction(action);
-    }
+    // The window's own actions: it enables them (by canEdit() and the like while the list
+    // has the focus) and routes them.
+    for (QAction* action : {edit_.data(), add_.data(), del_.data(), selectAll_.data()})
+        if (action) menu->addAction(action);
     if (QAction* preferred = hit.isValid() ? edit_.data() : add_.data())
         menu->setDefaultAction(preferred);
     menu->addSeparator();
