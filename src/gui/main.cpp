@@ -1,1 +1,41 @@
-int main() { return 0; }
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QSettings>
+
+#include "document/ChannelDocument.h"
+#include "gui/MainWindow.h"
+#include "gui/app/FileDialogs.h"
+#include "gui/app/GuiMessageSink.h"
+#include "gui/app/Icons.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Kavro"));
+    QApplication::setApplicationName(QStringLiteral("Kavro Channel Editor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kavro Channel Editor"));
+    QApplication::setApplicationVersion(QStringLiteral(KAVRO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("kavro-editor"));
+    QApplication::setWindowIcon(kavro::gui::applicationIcon());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QApplication::translate("main", "Edits a satellite receiver's channel database."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QApplication::translate("main", "A .ird file to open."),
+                                 QStringLiteral("[file]"));
+    parser.process(app);
+
+    QSettings profile;
+    kavro::gui::GuiMessageSink messages;
+    kavro::ChannelDocument document(messages);
+    kavro::gui::QtFileDialogs fileDialogs;
+    kavro::gui::MainWindow window(document, fileDialogs, profile);
+    messages.setParent(&window);
+    window.show();
+
+    if (!parser.positionalArguments().isEmpty())
+        window.openFile(parser.positionalArguments().constFirst());
+    return app.exec();
+}

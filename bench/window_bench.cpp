@@ -1,0 +1,97 @@
+// The editor window: from nothing to the first painted window on the demo database (the part
+// of start-up after the application object exists), and the memory a full-capacity database
+// costs with every channel listed.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <fstream>
+#include <string>
+
+#include "DatabaseBuilder.h"
+#include "database/ImageFile.h"
+#include "document/ChannelDocument.h"
+#include "editing/DemoDatabase.h"
+#include "gui/MainWindow.h"
+#include "gui/app/FileDialogs.h"
+#include "gui/views/ChannelList.h"
+#include "gui/views/DatabaseTree.h"
+
+namespace kavro::gui {
+namespace {
+
+class NoFileDialogs : public FileDialogs {
+public:
+    QString openFileName(QWidget*, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&) override { return {}; }
+};
+
+QTemporaryDir& folder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+std::string writtenFile(const char* name, const ChannelDatabase& db) {
+    const std::string path = folder().filePath(QString::fromLatin1(name)).toStdString();
+    SilentMessageSink messages;
+    writeFile(db, path, messages);
+    return path;
+}
+
+long residentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return 0;
+}
+
+void BM_WindowToFirstPaint(benchmark::State& state) {
+    ChannelDatabase demo;
+    buildDemoDatabase(demo);
+    const QString path = QString::fromStdString(writtenFile("Demo.ird", demo));
+    QSettings profile(folder().filePath(QStringLiteral("profile.ini")), QSettings::IniFormat);
+    NoFileDialogs dialogs;
+    for (auto _ : state) {
+        SilentMessageSink messages;
+        ChannelDocument document(messages);
+        MainWindow window(document, dialogs, profile);
+        window.show();
+        window.openFile(path);
+        benchmark::DoNotOptimize(window.grab());  // paints everything once
+    }
+}
+BENCHMARK(BM_WindowToFirstPaint)->Unit(benchmark::kMillisecond);
+
+void BM_FullCapacityResidentMemory(benchmark::State& state) {
+    const QString path =
+        QString::fromStdString(writtenFile("Full.ird", test::makeFullCapacityDatabase(1)));
+    QSettings profile(folder().filePath(QStringLiteral("profile.ini")), QSettings::IniFormat);
+    NoFileDialogs dialogs;
+    for (auto _ : state) {
+        SilentMessageSink messages;
+        ChannelDocument document(messages);
+        MainWindow window(document, dialogs, profile);
+        window.show();
+        window.openFile(path);
+        window.tree()->selectKey(TreeItemKey::satellitesHeader());
+        window.tree()->expandAll();
+        benchmark::DoNotOptimize(window.grab());
+        state.counters["rss_MB"] = static_cast<double>(residentKilobytes()) / 1024.0;
+    }
+}
+BENCHMARK(BM_FullCapacityResidentMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+}  // namespace kavro::gui
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

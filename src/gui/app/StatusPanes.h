@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QLabel>
+#include <QObject>
+#include <QTimer>
+#include <optional>
+#include <utility>
+
+class QStatusBar;
+
+namespace kavro::gui {
+
+// The three right-hand panes of the status bar: the selected rows of the channel list, the
+// selected and total row counts, and the PC's date and time (refreshed every second).
+class StatusPanes : public QObject {
+    Q_OBJECT
+public:
+    explicit StatusPanes(QStatusBar* bar);
+
+    // First and last selected row (1-based), or nothing; selected and total row counts.
+    void showSelection(std::optional<std::pair<int, int>> span, int selected, int total);
+
+    QString selectionText() const { return selection_->text(); }
+    QString countText() const { return count_->text(); }
+    QString clockText() const { return clock_->text(); }
+
+public slots:
+    void refreshClock();
+
+private:
+    QLabel* addPane(QStatusBar* bar, int placeholderId);
+
+    QLabel* selection_;
+    QLabel* count_;
+    QLabel* clock_;
+    QTimer timer_;
+};
+
+}  // namespace kavro::gui

@@ -1,0 +1,84 @@
+// kavro-screenshots FILE.ird OUTDIR: renders the editor's windows on FILE to PNG pictures,
+// so the look can be checked (and shown in the README) without a desktop session.
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "document/ChannelDocument.h"
+#include "editing/TreeItemKey.h"
+#include "gui/MainWindow.h"
+#include "gui/app/FileDialogs.h"
+#include "gui/app/GuiMessageSink.h"
+#include "gui/app/Icons.h"
+#include "gui/views/ChannelList.h"
+#include "gui/views/DatabaseTree.h"
+
+namespace {
+
+// Nothing asks for a file while pictures are taken.
+class NoFileDialogs : public kavro::gui::FileDialogs {
+public:
+    QString openFileName(QWidget*, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&) override { return {}; }
+};
+
+bool save(QWidget& widget, const QDir& dir, const QString& name) {
+    QApplication::processEvents();
+    const QString path = dir.filePath(name);
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "kavro-screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Kavro Channel Editor"));
+    if (argc != 3) {
+        std::fprintf(stderr, "Usage: kavro-screenshots FILE.ird OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    if (!QDir().mkpath(out.path())) return 1;
+
+    // A throw-away profile, so the pictures never show this machine's recent files.
+    QTemporaryDir profileDir;
+    QSettings profile(profileDir.filePath(QStringLiteral("profile.ini")), QSettings::IniFormat);
+    kavro::gui::GuiMessageSink messages;
+    kavro::ChannelDocument document(messages);
+    NoFileDialogs dialogs;
+    kavro::gui::MainWindow window(document, dialogs, profile);
+    window.resize(1000, 620);
+    window.show();
+    if (!window.openFile(QString::fromLocal8Bit(argv[1]))) return 1;
+
+    bool ok = true;
+    // A transponder of the first satellite: the everyday view.
+    window.tree()->selectKey(kavro::TreeItemKey::satellite(0));
+    window.tree()->expandAll();
+    window.tree()->selectKey(kavro::TreeItemKey::transponder(0, 3));
+    window.channelList()->selectRow(2);
+    ok &= save(window, out, QStringLiteral("main-window.png"));
+
+    // Every channel, coloured by satellite.
+    window.tree()->collapseAll();
+    window.tree()->selectKey(kavro::TreeItemKey::satellitesHeader());
+    ok &= save(window, out, QStringLiteral("all-channels.png"));
+
+    // A favourites group.
+    const auto& groups = document.database().groups;
+    if (groups.size() > 4) {
+        const int kind = kavro::ChannelDatabase::groupKind(groups[4]);
+        window.tree()->selectKey(kavro::TreeItemKey::group(
+            kind < 0 ? kavro::TreeItemKey::kHeader : static_cast<std::uint16_t>(kind), 4));
+        ok &= save(window, out, QStringLiteral("group.png"));
+    }
+    return ok ? 0 : 1;
+}
