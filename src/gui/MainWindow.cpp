@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -67,7 +68,13 @@ MainWindow::MainWindow(ChannelDocument& document, FileDialogs& fileDialogs, QSet
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     splitter_->setChildrenCollapsible(false);
-    splitter_->setSizes({kTreeWidth, 750 - kTreeWidth});
+    // Wide enough for a transponder label at its depth in the tree's own font.
+    const int labelWidth =
+        tree_->fontMetrics().horizontalAdvance(QStringLiteral("000. 00000 H 00000"));
+    const int treeWidth =
+        std::max(kTreeWidth, labelWidth + 4 * tree_->indentation() + tree_->iconSize().width() +
+                                 tree_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 32);
+    splitter_->setSizes({treeWidth, 750 - treeWidth});
     setCentralWidget(splitter_);
     tree_->setCommandActions(actions_->edit, actions_->add, actions_->del);
     list_->setCommandActions(actions_->edit, actions_->add, actions_->del, actions_->selectAll);
@@ -177,6 +184,8 @@ void MainWindow::createMenus() {
     connect(a.saveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);
     connect(a.readAgain, &QAction::triggered, this, &MainWindow::readAgainFile);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
+    connect(a.edit, &QAction::triggered, this, &MainWindow::editItem);
+    connect(a.add, &QAction::triggered, this, &MainWindow::addItem);
     connect(a.del, &QAction::triggered, this, &MainWindow::deleteItem);
     connect(a.selectAll, &QAction::triggered, list_, &ChannelList::selectAllRows);
     connect(a.removeData, &QAction::triggered, this, &MainWindow::removeDataChannels);
@@ -347,7 +356,6 @@ bool MainWindow::fileSaveAs() {
 
 bool MainWindow::doSave(const QString& path) {
     const TreeItemKey key = tree_->currentKey();
-    const std::optional<std::pair<int, int>> rows = list_->selectedSpan();
     bool saved;
     {
         WaitCursor wait;
@@ -357,21 +365,34 @@ bool MainWindow::doSave(const QString& path) {
     if (!saved) return false;
     recentFiles_.add(path);
     rebuildRecentMenu();
-    // The save reads the file back; the user stays where they were.
+    // The save reads the file back; the user stays where they were (the list keeps its own
+    // selection).
     tree_->selectKey(key);
-    if (rows) list_->selectRow(rows->first - 1);
     return true;
 }
 
 void MainWindow::readAgainFile() {
     const TreeItemKey key = tree_->currentKey();
-    const QModelIndex focused = list_->currentIndex();
     {
         WaitCursor wait;
         document_.readAgain();
     }
+    // The same tree item again; the list keeps its selection of the same channels.
     tree_->selectKey(key);
-    if (focused.isValid()) list_->selectRow(focused.row());
+}
+
+void MainWindow::editItem() {
+    if (treeIsActive())
+        tree_->editCurrent();
+    else
+        list_->requestEdit();
+}
+
+void MainWindow::addItem() {
+    if (treeIsActive())
+        tree_->addCurrent();
+    else
+        list_->requestAdd();
 }
 
 void MainWindow::deleteItem() {

@@ -62,6 +62,8 @@ private slots:
     bool fileSave();
     bool fileSaveAs();
     void readAgainFile();
+    void editItem();
+    void addItem();
     void deleteItem();
     void removeDataChannels();
     void removeCBand();

@@ -28,16 +28,20 @@ QString displayName(const GroupRecord& group) {
     return fromWindows1256(decodeReceiverName(group.name()));
 }
 
+QString numberedLabel(int number, int width, const QString& name) {
+    return QStringLiteral("%1. ").arg(number, width) + name;
+}
+
 QString satelliteLabel(std::size_t s, const SatelliteRecord& satellite) {
-    return QStringLiteral("%1. %2").arg(s + 1, 3).arg(displayName(satellite));
+    return numberedLabel(static_cast<int>(s + 1), 3, displayName(satellite));
 }
 
 QString transponderLabel(std::size_t t, const TransponderRecord& transponder) {
-    return QStringLiteral("%1. %2").arg(t + 1, 3).arg(fromWindows1256(transponder.label()));
+    return numberedLabel(static_cast<int>(t + 1), 3, fromWindows1256(transponder.label()));
 }
 
 QString groupLabel(std::size_t g, const GroupRecord& group) {
-    return QStringLiteral("%1. %2").arg(g + 1, 2).arg(displayName(group));
+    return numberedLabel(static_cast<int>(g + 1), 2, displayName(group));
 }
 
 bool hasArabicName(const ChannelRecord& channel) { return channel.bytes[4] == 2; }

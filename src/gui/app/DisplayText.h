@@ -22,6 +22,9 @@ QString displayName(const SatelliteRecord& satellite);
 QString displayName(const ChannelRecord& channel);
 QString displayName(const GroupRecord& group);
 
+// "%*d. %s": a number padded to `width` and a name.
+QString numberedLabel(int number, int width, const QString& name);
+
 // "%3d. %s": position + 1 and the satellite's name (tree items, the list's Satellite column).
 QString satelliteLabel(std::size_t s, const SatelliteRecord& satellite);
 // "%3d. %s": position + 1 and "%5d %s %5d" (frequency, polarisation, symbol rate).
