@@ -1,6 +1,8 @@
 #include "database/ChannelOperations.h"
 
 #include <algorithm>
+#include <tuple>
+#include <unordered_set>
 
 #include "database/IrdImage.h"
 #include "database/ListOrder.h"
@@ -77,17 +79,85 @@ bool deleteChannel(ChannelDatabase& db, const ChannelPlace& place) {
     return true;
 }
 
-int deleteChannels(ChannelDatabase& db, const std::vector<ChannelRef>& rows) {
-    int deleted = 0;
-    for (ChannelRef row : rows) {
-        row.chIndex = 0xFFFF;  // look it up by number
-        if (!db.findChannel(row)) continue;
-        eraseChannel(db, {row.satIndex, row.tpIndex, row.chIndex});
-        ++deleted;
+std::vector<ChannelPlace> findRowChannels(const ChannelDatabase& db,
+                                          const std::vector<ChannelRef>& rows) {
+    std::vector<ChannelPlace> places;
+    std::unordered_set<std::uint64_t> taken;
+    auto key = [](std::size_t s, std::size_t t, std::size_t k) {
+        return (std::uint64_t{s} << 40) | (std::uint64_t{t} << 20) | k;
+    };
+    for (const ChannelRef& row : rows) {
+        if (row.satIndex >= db.satellites.size()) continue;
+        const auto& tps = db.satellites[row.satIndex].transponders;
+        if (row.tpIndex >= tps.size()) continue;
+        const auto& channels = tps[row.tpIndex].channels;
+        for (std::size_t k = 0; k < channels.size(); ++k) {
+            if (channels[k].number != row.number) continue;
+            if (!taken.insert(key(row.satIndex, row.tpIndex, k)).second) continue;
+            places.push_back({row.satIndex, row.tpIndex, static_cast<std::uint16_t>(k)});
+            break;
+        }
     }
-    if (deleted > 0) db.relinkGroups();
+    return places;
+}
+
+int deleteChannelsAt(ChannelDatabase& db, const std::vector<ChannelPlace>& places) {
+    std::vector<std::uint32_t> carried(0x10000, 0), left(0x10000, 0);
+    for (const auto& sat : db.satellites)
+        for (const auto& tp : sat.transponders)
+            for (const auto& ch : tp.channels) ++carried[ch.number];
+    std::vector<ChannelPlace> sorted;
+    for (const ChannelPlace& p : places)
+        if (db.channelAt(p)) sorted.push_back(p);
+    std::sort(sorted.begin(), sorted.end(), [](const ChannelPlace& a, const ChannelPlace& b) {
+        return std::tie(a.satIndex, a.tpIndex, a.chIndex) <
+               std::tie(b.satIndex, b.tpIndex, b.chIndex);
+    });
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    if (sorted.empty()) return 0;
+    // From the back, so the places still to be erased do not move.
+    for (auto it = sorted.rbegin(); it != sorted.rend(); ++it) {
+        auto& channels = db.satellites[it->satIndex].transponders[it->tpIndex].channels;
+        ++left[channels[it->chIndex].number];
+        channels.erase(channels.begin() + it->chIndex);
+    }
+    const auto deleted = static_cast<int>(sorted.size());
+    db.setChannelCount(static_cast<std::uint16_t>(std::max(0, db.channelCount() - deleted)));
+    removeReferencesToDeletedChannels(db, carried, left);
+    db.relinkGroups();
     return deleted;
 }
+
+int deleteChannels(ChannelDatabase& db, const std::vector<ChannelRef>& rows) {
+    return deleteChannelsAt(db, findRowChannels(db, rows));
+}
+
+// One pass over every group gives what removeReferencesToDeletedChannel per channel would.
+void removeReferencesToDeletedChannels(ChannelDatabase& db,
+                                       const std::vector<std::uint32_t>& carried,
+                                       const std::vector<std::uint32_t>& left) {
+    std::vector<std::uint32_t> taken(carried.size(), 0);  // per group, for shared numbers
+    std::vector<std::uint16_t> touched;
+    for (GroupRecord& g : db.groups) {
+        std::size_t kept = 0;
+        for (const ChannelRef& ref : g.refs) {
+            const std::uint16_t n = ref.number;
+            bool goes = false;
+            if (left[n] == carried[n] && left[n] > 0) {
+                goes = true;
+            } else if (taken[n] < left[n]) {
+                if (taken[n]++ == 0) touched.push_back(n);
+                goes = true;
+            }
+            if (!goes) g.refs[kept++] = ref;
+        }
+        g.refs.resize(kept);
+        g.syncCount();
+        for (std::uint16_t n : touched) taken[n] = 0;
+        touched.clear();
+    }
+}
+
 
 int removeReferencesToDeletedChannel(ChannelDatabase& db, std::uint16_t number) {
     if (channelsNumbered(db, number) > 1) return db.removeReferences(number);

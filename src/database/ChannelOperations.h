@@ -39,10 +39,30 @@ bool replaceChannel(ChannelDatabase& db, const ChannelPlace& place, const Channe
 // re-linked to their new positions. False when the place is out of range.
 bool deleteChannel(ChannelDatabase& db, const ChannelPlace& place);
 
-// Deletes the channels of several list rows at once. Each row is found by its satIndex, tpIndex
-// and number (its chIndex is not trusted, since earlier deletions move channels up). Rows that
-// name no channel are skipped. Returns the number of channels deleted.
+// Deletes the channels of several list rows at once (findRowChannels, then deleteChannelsAt).
+// Returns the number of channels deleted.
 int deleteChannels(ChannelDatabase& db, const std::vector<ChannelRef>& rows);
+
+// The channels that list rows name: each row by its satIndex, tpIndex and number (its chIndex
+// is not trusted), taking the first channel of that number in the transponder that no earlier
+// row took, as deleting the rows one after the other would. Rows that name no channel are left
+// out.
+std::vector<ChannelPlace> findRowChannels(const ChannelDatabase& db,
+                                          const std::vector<ChannelRef>& rows);
+
+// Deletes the channels at `places` in one pass: the group references go as they would if the
+// channels were deleted one by one, `channelCount` drops, and the references are re-linked
+// once. Places out of range or repeated count once or not at all. Returns the number deleted.
+int deleteChannelsAt(ChannelDatabase& db, const std::vector<ChannelPlace>& places);
+
+// The references that go with a set of deleted channels, given per channel number how many
+// channels carried it (`carried`) and how many of them left (`left`), both 0x10000 long: a
+// number no channel carries any more loses every reference; a number that a staying channel
+// still carries loses, in each group, only as many of its first references as channels left,
+// since the others may be the staying one's.
+void removeReferencesToDeletedChannels(ChannelDatabase& db,
+                                       const std::vector<std::uint32_t>& carried,
+                                       const std::vector<std::uint32_t>& left);
 
 // Removes the group references that name the channel numbered `number`, which is about to
 // leave the database: all of them, so none is left behind to name a later channel. When another

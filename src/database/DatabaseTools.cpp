@@ -3,42 +3,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "database/ChannelOperations.h"
 #include "database/TreeOperations.h"
 
 namespace kavro {
-namespace {
-
-// Removes the group references that go with a set of deleted channels, given per number how
-// many channels carried it and how many of them left. Deleting the channels one by one with
-// removeReferencesToDeletedChannel gives the same: a number no channel carries any more loses
-// every reference; a number that a staying channel still carries loses, in each group, only
-// as many of its first references as channels left, since the others may be the staying one's.
-void removeReferencesToDeletedChannels(ChannelDatabase& db,
-                                       const std::vector<std::uint32_t>& carried,
-                                       const std::vector<std::uint32_t>& left) {
-    std::vector<std::uint32_t> taken(carried.size(), 0);  // per group, for shared numbers
-    std::vector<std::uint16_t> touched;
-    for (GroupRecord& g : db.groups) {
-        std::size_t kept = 0;
-        for (const ChannelRef& ref : g.refs) {
-            const std::uint16_t n = ref.number;
-            bool goes = false;
-            if (left[n] == carried[n] && left[n] > 0) {
-                goes = true;
-            } else if (taken[n] < left[n]) {
-                if (taken[n]++ == 0) touched.push_back(n);
-                goes = true;
-            }
-            if (!goes) g.refs[kept++] = ref;
-        }
-        g.refs.resize(kept);
-        g.syncCount();
-        for (std::uint16_t n : touched) taken[n] = 0;
-        touched.clear();
-    }
-}
-
-}  // namespace
 
 int removeDataChannels(ChannelDatabase& db) {
     std::vector<std::uint32_t> carried(0x10000, 0), left(0x10000, 0);

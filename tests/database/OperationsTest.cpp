@@ -99,6 +99,29 @@ TEST(Channels, AddAndDeleteLeaveEveryReferenceNamingItsOwnChannel) {
     EXPECT_EQ(memberNames(db, 0), (Strings{"b", "e", "b"}));
 }
 
+TEST(Channels, DeletingRowsAtOnceEqualsDeletingThemOneByOne) {
+    // Random databases share numbers between channels and repeat references, where a batch
+    // that is not careful would take the wrong channel or the wrong references.
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        const ChannelDatabase start = test::makeRandomDatabase(seed);
+        std::vector<ChannelRef> rows;
+        std::uint32_t pick = seed;
+        for (std::uint16_t s = 0; s < start.satellites.size(); ++s)
+            for (std::uint16_t t = 0; t < start.satellites[s].transponders.size(); ++t)
+                for (const auto& ch : start.satellites[s].transponders[t].channels)
+                    if ((pick = pick * 1103515245u + 12345u) % 3 == 0)
+                        rows.push_back({ch.number, 0xFFFF, t, s});
+        ChannelDatabase oneByOne = start;
+        int deleted = 0;
+        for (ChannelRef row : rows)
+            if (oneByOne.findChannel(row))
+                deleted += deleteChannel(oneByOne, {row.satIndex, row.tpIndex, row.chIndex});
+        ChannelDatabase atOnce = start;
+        EXPECT_EQ(deleteChannels(atOnce, rows), deleted);
+        EXPECT_EQ(test::firstDifference(oneByOne, atOnce), "") << "seed " << seed;
+    }
+}
+
 TEST(GroupMembers, ToggleReorderAndDeleteGroup) {
     ChannelDatabase db = fiveChannels();
     RecordingMessageSink messages;

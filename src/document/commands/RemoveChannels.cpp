@@ -1,6 +1,8 @@
 #include "document/commands/RemoveChannels.h"
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <tuple>
 
 #include "database/ChannelOperations.h"
 
@@ -16,26 +18,22 @@ RemoveChannels::RemoveChannels(ChannelDocument& document, const std::vector<Chan
 
 std::optional<DocumentChange> RemoveChannels::apply(ChannelDatabase& db) {
     removed_.clear();
-    for (ChannelRef row : rows_) {
-        row.chIndex = 0xFFFF;  // by number: earlier removals move channels up
-        const ChannelRecord* channel = db.findChannel(row);
-        if (!channel) continue;
-        removed_.emplace_back(ChannelPlace{row.satIndex, row.tpIndex, row.chIndex}, *channel);
-        removeReferencesToDeletedChannel(db, row.number);
-        auto& channels = db.satellites[row.satIndex].transponders[row.tpIndex].channels;
-        channels.erase(channels.begin() + row.chIndex);
-        if (db.channelCount() > 0) db.setChannelCount(db.channelCount() - 1);
-    }
-    if (removed_.empty()) return std::nullopt;
-    // Once for all rows: the channels behind the removed ones moved up.
-    db.relinkGroups();
+    std::vector<ChannelPlace> places = findRowChannels(db, rows_);
+    if (places.empty()) return std::nullopt;
+    // Put back in ascending order on undo, each channel lands at its old place again.
+    std::sort(places.begin(), places.end(), [](const ChannelPlace& a, const ChannelPlace& b) {
+        return std::tie(a.satIndex, a.tpIndex, a.chIndex) <
+               std::tie(b.satIndex, b.tpIndex, b.chIndex);
+    });
+    for (const ChannelPlace& place : places) removed_.emplace_back(place, *db.channelAt(place));
+    deleteChannelsAt(db, places);
     return DocumentChange::channels();
 }
 
 DocumentChange RemoveChannels::revert(ChannelDatabase& db) {
-    for (auto it = removed_.rbegin(); it != removed_.rend(); ++it) {
-        auto& channels = db.satellites[it->first.satIndex].transponders[it->first.tpIndex].channels;
-        channels.insert(channels.begin() + it->first.chIndex, it->second);
+    for (const auto& [place, channel] : removed_) {
+        auto& channels = db.satellites[place.satIndex].transponders[place.tpIndex].channels;
+        channels.insert(channels.begin() + place.chIndex, channel);
     }
     return DocumentChange::channels();
 }

@@ -19,7 +19,7 @@ private:
     DocumentChange revert(ChannelDatabase& db) override;
 
     std::vector<ChannelRef> rows_;
-    // In the order of removal, each with the place it had when it was removed.
+    // The removed channels with their places before the removal, in tree order.
     std::vector<std::pair<ChannelPlace, ChannelRecord>> removed_;
 };
 
