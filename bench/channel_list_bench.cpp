@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "DatabaseBuilder.h"
+#include "OffscreenBenchmarkMain.h"
 #include "document/ChannelDocument.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/ChannelTableModel.h"
@@ -86,11 +87,5 @@ BENCHMARK(BM_SortList)->DenseRange(0, ChannelColumnCount - 1)->Unit(benchmark::k
 }  // namespace kavro::gui
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

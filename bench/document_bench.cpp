@@ -92,12 +92,8 @@ const MakeCommand kEditChannel = [](ChannelDocument& d) {
     ChannelRecord ch = changedFirstChannel(d.database(), 4000, place);
     return new EditChannel(d, place, ch);
 };
-const MakeCommand kDeleteSatellite = [](ChannelDocument& d) {
-    return new DeleteSatellite(d, 0);
-};
-const MakeCommand kMoveSatellite = [](ChannelDocument& d) {
-    return new MoveSatellite(d, 300, 2);
-};
+const MakeCommand kDeleteSatellite = [](ChannelDocument& d) { return new DeleteSatellite(d, 0); };
+const MakeCommand kMoveSatellite = [](ChannelDocument& d) { return new MoveSatellite(d, 300, 2); };
 const MakeCommand kRemoveChannel = [](ChannelDocument& d) {
     return new RemoveChannels(d, {firstChannel(d.database())});
 };
@@ -113,8 +109,12 @@ const MakeCommand kRemoveData = [](ChannelDocument& d) { return new RemoveDataCh
 const MakeCommand kRemoveCBand = [](ChannelDocument& d) { return new RemoveCBand(d); };
 const MakeCommand kSort = [](ChannelDocument& d) { return new RenumberChannels(d); };
 
-void BM_UndoRedo(benchmark::State& state, MakeCommand make) { undoRedo(state, make); }
-void BM_FirstRun(benchmark::State& state, MakeCommand make) { firstRun(state, make); }
+void BM_UndoRedo(benchmark::State& state, MakeCommand make) {
+    undoRedo(state, make);
+}
+void BM_FirstRun(benchmark::State& state, MakeCommand make) {
+    firstRun(state, make);
+}
 
 BENCHMARK_CAPTURE(BM_UndoRedo, EditChannel, kEditChannel)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_UndoRedo, DeleteSatellite, kDeleteSatellite)->Unit(benchmark::kMillisecond);
@@ -141,8 +141,7 @@ void BM_HistoryOf100ChannelEdits(benchmark::State& state) {
             ChannelRecord ch = changedFirstChannel(document.database(), i + 1, place);
             document.push(new EditChannel(document, place, ch));
         }
-        state.counters["history_bytes"] =
-            static_cast<double>(mallinfo2().uordblks - before);
+        state.counters["history_bytes"] = static_cast<double>(mallinfo2().uordblks - before);
     }
 }
 BENCHMARK(BM_HistoryOf100ChannelEdits)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "DatabaseBuilder.h"
+#include "OffscreenBenchmarkMain.h"
 #include "document/ChannelDocument.h"
 #include "document/commands/MoveSatellite.h"
 #include "gui/views/DatabaseTree.h"
@@ -64,11 +65,5 @@ BENCHMARK(BM_MoveSatelliteAndUndo)->Unit(benchmark::kMillisecond);
 }  // namespace kavro
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "DatabaseBuilder.h"
+#include "OffscreenBenchmarkMain.h"
 #include "database/ImageFile.h"
 #include "document/ChannelDocument.h"
 #include "editing/DemoDatabase.h"
@@ -48,38 +49,38 @@ long residentKilobytes() {
     return 0;
 }
 
+// A new window on `path`, with `prepare` run on it before it is painted once.
+template <typename Prepare>
+void paintWindow(const QString& path, Prepare prepare) {
+    static QSettings profile(folder().filePath(QStringLiteral("profile.ini")),
+                             QSettings::IniFormat);
+    static NoFileDialogs dialogs;
+    SilentMessageSink messages;
+    ChannelDocument document(messages);
+    MainWindow window(document, dialogs, profile);
+    window.show();
+    window.openFile(path);
+    prepare(window);
+    benchmark::DoNotOptimize(window.grab());  // paints everything once
+}
+
 void BM_WindowToFirstPaint(benchmark::State& state) {
     ChannelDatabase demo;
     buildDemoDatabase(demo);
     const QString path = QString::fromStdString(writtenFile("Demo.ird", demo));
-    QSettings profile(folder().filePath(QStringLiteral("profile.ini")), QSettings::IniFormat);
-    NoFileDialogs dialogs;
-    for (auto _ : state) {
-        SilentMessageSink messages;
-        ChannelDocument document(messages);
-        MainWindow window(document, dialogs, profile);
-        window.show();
-        window.openFile(path);
-        benchmark::DoNotOptimize(window.grab());  // paints everything once
-    }
+    for (auto _ : state) paintWindow(path, [](MainWindow&) {});
 }
 BENCHMARK(BM_WindowToFirstPaint)->Unit(benchmark::kMillisecond);
 
 void BM_FullCapacityResidentMemory(benchmark::State& state) {
     const QString path =
         QString::fromStdString(writtenFile("Full.ird", test::makeFullCapacityDatabase(1)));
-    QSettings profile(folder().filePath(QStringLiteral("profile.ini")), QSettings::IniFormat);
-    NoFileDialogs dialogs;
     for (auto _ : state) {
-        SilentMessageSink messages;
-        ChannelDocument document(messages);
-        MainWindow window(document, dialogs, profile);
-        window.show();
-        window.openFile(path);
-        window.tree()->selectKey(TreeItemKey::satellitesHeader());
-        window.tree()->expandAll();
-        benchmark::DoNotOptimize(window.grab());
-        state.counters["rss_MB"] = static_cast<double>(residentKilobytes()) / 1024.0;
+        paintWindow(path, [&](MainWindow& window) {
+            window.tree()->selectKey(TreeItemKey::satellitesHeader());
+            window.tree()->expandAll();
+            state.counters["rss_MB"] = static_cast<double>(residentKilobytes()) / 1024.0;
+        });
     }
 }
 BENCHMARK(BM_FullCapacityResidentMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
@@ -88,10 +89,5 @@ BENCHMARK(BM_FullCapacityResidentMemory)->Unit(benchmark::kMillisecond)->Iterati
 }  // namespace kavro::gui
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

@@ -158,7 +158,6 @@ void removeReferencesToDeletedChannels(ChannelDatabase& db,
     }
 }
 
-
 int removeReferencesToDeletedChannel(ChannelDatabase& db, std::uint16_t number) {
     if (channelsNumbered(db, number) > 1) return db.removeReferences(number);
     int removed = 0;

@@ -19,7 +19,9 @@ std::string ChannelDocument::fileName() const {
     return slash == std::string::npos ? path_ : path_.substr(slash + 1);
 }
 
-bool ChannelDocument::isModified() const { return forcedModified_ || !undo_.isClean(); }
+bool ChannelDocument::isModified() const {
+    return forcedModified_ || !undo_.isClean();
+}
 
 bool ChannelDocument::openDocument(const std::string& path) {
     emit statusMessage(strings::OpeningFile);
@@ -112,7 +114,9 @@ bool ChannelDocument::push(DocumentCommand* command) {
     return lastRunApplied_;
 }
 
-void ChannelDocument::announce(const DocumentChange& change) { emit changed(change); }
+void ChannelDocument::announce(const DocumentChange& change) {
+    emit changed(change);
+}
 
 void ChannelDocument::setPath(const std::string& path) {
     if (path == path_) return;

@@ -34,9 +34,7 @@ struct DocumentChange {
     }
     static DocumentChange oneSatellite(int s) { return {Satellites, s}; }
     // Satellite s's transponder list changed in structure.
-    static DocumentChange transponderList(int s) {
-        return {Transponders | Channels | Groups, s};
-    }
+    static DocumentChange transponderList(int s) { return {Transponders | Channels | Groups, s}; }
     static DocumentChange oneTransponder(int s, int t) { return {Transponders, s, t}; }
     // Channels were added, removed or renumbered somewhere (group references follow them).
     static DocumentChange channels() { return {Channels | Groups}; }

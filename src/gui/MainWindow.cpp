@@ -9,8 +9,8 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
-#include <QStyle>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
@@ -43,10 +43,21 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QString applicationTitle() { return stringText(strings::DocumentTemplate).section('\n', 0, 0); }
+// The first local file among dropped items (a document opens one file at a time).
+QString firstLocalFile(const QMimeData* data) {
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) return url.toLocalFile();
+    return {};
+}
+
+QString applicationTitle() {
+    return stringText(strings::DocumentTemplate).section('\n', 0, 0);
+}
 
 // The credit the title bar carries after the document's name.
-QString creditText() { return QStringLiteral("the Kavro developers"); }
+QString creditText() {
+    return QStringLiteral("the Kavro developers");
+}
 
 }  // namespace
 
@@ -273,13 +284,15 @@ void MainWindow::updateCommands() {
     a.del->setEnabled(tree ? tree_->canDelete() : list_->canDelete());
     // The edit dialogs, Find, the transfers, the settings and name-list dialogs and the
     // other interface languages are not part of this window yet.
-    for (QAction* action : {a.edit, a.add, a.find, a.findNext, a.autoArabisation, a.upload,
-                            a.download, a.arabicChannels, a.parameters, a.arabic, a.french,
-                            a.language})
+    for (QAction* action :
+         {a.edit, a.add, a.find, a.findNext, a.autoArabisation, a.upload, a.download,
+          a.arabicChannels, a.parameters, a.arabic, a.french, a.language})
         action->setEnabled(false);
 }
 
-bool MainWindow::treeIsActive() const { return lastFocusedView_ == tree_; }
+bool MainWindow::treeIsActive() const {
+    return lastFocusedView_ == tree_;
+}
 
 void MainWindow::focusOtherPane() {
     if (treeIsActive())
@@ -289,9 +302,8 @@ void MainWindow::focusOtherPane() {
 }
 
 void MainWindow::updateTitle() {
-    const QString name = document_.hasPath()
-                             ? QString::fromStdString(document_.fileName())
-                             : tr("Untitled");
+    const QString name =
+        document_.hasPath() ? QString::fromStdString(document_.fileName()) : tr("Untitled");
     const QString documentTitle =
         name + stringText(strings::RealizedBy).replace(QLatin1String("%s"), creditText());
     setWindowTitle(QStringLiteral("%1 - %2[*]").arg(applicationTitle(), documentTitle));
@@ -304,8 +316,8 @@ void MainWindow::refreshSelectionPanes() {
 
 bool MainWindow::maybeSave() {
     if (!document_.isModified()) return true;
-    const QString name = document_.hasPath() ? QString::fromStdString(document_.path())
-                                             : tr("Untitled");
+    const QString name =
+        document_.hasPath() ? QString::fromStdString(document_.path()) : tr("Untitled");
     const MessageButton answer = document_.messages().showText(
         toWindows1256(tr("Save changes to %1?").arg(name)), MessageStyle::YesNoCancel);
     if (answer == MessageButton::Yes) return fileSave();
@@ -406,7 +418,9 @@ void MainWindow::removeDataChannels() {
     document_.push(new RemoveDataChannels(document_));
 }
 
-void MainWindow::removeCBand() { document_.push(new RemoveCBand(document_)); }
+void MainWindow::removeCBand() {
+    document_.push(new RemoveCBand(document_));
+}
 
 void MainWindow::sortChannels() {
     WaitCursor wait;
@@ -450,23 +464,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) {
-        for (const QUrl& url : event->mimeData()->urls())
-            if (url.isLocalFile()) {
-                event->acceptProposedAction();
-                return;
-            }
-    }
+    if (!firstLocalFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (!url.isLocalFile()) continue;
-        event->acceptProposedAction();
-        activateWindow();
-        openFile(url.toLocalFile());
-        return;
-    }
+    const QString path = firstLocalFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    activateWindow();
+    openFile(path);
 }
 
 }  // namespace kavro::gui

@@ -60,14 +60,18 @@ constexpr std::pair<int, std::string_view> kStrings[] = {
     {CallCountdown, "Remainder : %d Sec."},
     {UploadHeaderDone, "Successful to Upload Header."},
     {UploadDone, "Successful to Upload data."},
-    {UploadFailed, "Failed to Upload data.\nWant r\xE9" "essayer another time!"},
+    {UploadFailed,
+     "Failed to Upload data.\nWant r\xE9"
+     "essayer another time!"},
     {CannotWriteToList, "Cannot write data to list."},
     {ImageTooLong,
      "The receiver announced an image of %d bytes, far more than a receiver database holds.\n"
      "Nothing was received."},
     {DownloadHeaderDone, "Successful to Download Header."},
     {DownloadDone, "Successful to Download data."},
-    {DownloadFailed, "Failed to Download data.\nWant r\xE9" "essayer another time!"},
+    {DownloadFailed,
+     "Failed to Download data.\nWant r\xE9"
+     "essayer another time!"},
     {CannotReadFromList, "Cannot read data from list."},
     {NewItemName, "New"},
     {CryptedRenameQuestion, "This channal is Crypted! are you sure to rename it?"},
@@ -135,9 +139,8 @@ std::string formatText(std::string_view text, std::string_view argument) {
     char marker[3] = {'%', '1', 0};
     for (std::size_t start = 0; marker[1] <= '9'; ++marker[1]) {
         std::size_t end = argument.find(kArgumentSeparator, start);
-        std::string_view part = argument.substr(start, end == std::string_view::npos
-                                                            ? std::string_view::npos
-                                                            : end - start);
+        std::string_view part = argument.substr(
+            start, end == std::string_view::npos ? std::string_view::npos : end - start);
         if (auto pos = out.find(marker); pos != std::string::npos) out.replace(pos, 2, part);
         if (end == std::string_view::npos) break;
         start = end + 1;

@@ -67,32 +67,51 @@ TEST_F(ChannelDocumentTest, EveryCommandUndoesAndRedoesExactly) {
     document.undoStack()->setClean();
     const ChannelRef member = d.groups[4].refs.at(0);
     const std::vector<std::function<DocumentCommand*()>> commands = {
-        [&] { SatelliteRecord s = d.satellites[1]; s.setLnbLow(5150);
-              return new EditSatellite(document, 1, s); },
+        [&] {
+            SatelliteRecord s = d.satellites[1];
+            s.setLnbLow(5150);
+            return new EditSatellite(document, 1, s);
+        },
         [&] { return new AddSatellite(document, SatelliteRecord()); },
         [&] { return new DeleteSatellite(document, 0); },
         [&] { return new MoveSatellite(document, 4, 1); },
-        [&] { TransponderRecord t = d.satellites[0].transponders[2]; t.setFrequency(12000);
-              return new EditTransponder(document, 0, 2, t); },
+        [&] {
+            TransponderRecord t = d.satellites[0].transponders[2];
+            t.setFrequency(12000);
+            return new EditTransponder(document, 0, 2, t);
+        },
         [&] { return new AddTransponder(document, 2, TransponderRecord()); },
         [&] { return new DeleteTransponder(document, 0, 1); },
         [&] { return new MoveTransponder(document, 1, 0, 3); },
-        [&] { GroupRecord g = d.groups[4]; g.refs.pop_back();
-              return new EditGroup(document, 4, g); },
+        [&] {
+            GroupRecord g = d.groups[4];
+            g.refs.pop_back();
+            return new EditGroup(document, 4, g);
+        },
         [&] { return new AddGroup(document, GroupRecord()); },
         [&] { return new DeleteGroup(document, 4); },
         [&] { return new MoveGroup(document, 5, 0); },
-        [&] { return new EditChannel(document, {0, 0, 1}, renamed(d.satellites[0].transponders[0].channels[1])); },
+        [&] {
+            return new EditChannel(document, {0, 0, 1},
+                                   renamed(d.satellites[0].transponders[0].channels[1]));
+        },
         [&] { return new AddChannel(document, 1, 1, ChannelRecord()); },
-        [&] { return new RemoveChannels(document, {member, d.groups[4].refs.at(1)}); },
+        [&] {
+            return new RemoveChannels(document, {member, d.groups[4].refs.at(1)});
+        },
         [&] { return new RemoveGroupMembers(document, 4, {member.number}); },
         [&] { return new ToggleGroupMember(document, 5, member); },
-        [&] { return new ReorderGroupMembers(document, 4, {1, 0}); },
+        [&] {
+            return new ReorderGroupMembers(document, 4, {1, 0});
+        },
         [&] { return new RemoveDataChannels(document); },
         [&] { return new RemoveCBand(document); },
         [&] { return new RenumberChannels(document); },
-        [&] { auto s = d.settings; s[40] ^= 0xFF;
-              return new EditSettings(document, s, d.startupChannels); },
+        [&] {
+            auto s = d.settings;
+            s[40] ^= 0xFF;
+            return new EditSettings(document, s, d.startupChannels);
+        },
     };
     for (std::size_t i = 0; i < commands.size(); ++i) {
         SCOPED_TRACE("command " + std::to_string(i));

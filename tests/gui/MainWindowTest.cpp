@@ -69,8 +69,8 @@ protected:
 
 TEST_F(MainWindowTest, CommandsFollowTheDocumentState) {
     // No document yet.
-    for (QAction* action : {a().save, a().saveAs, a().readAgain, a().removeData,
-                            a().removeCBand, a().sort, a().find, a().download, a().parameters})
+    for (QAction* action : {a().save, a().saveAs, a().readAgain, a().removeData, a().removeCBand,
+                            a().sort, a().find, a().download, a().parameters})
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     EXPECT_TRUE(a().open->isEnabled());
 

@@ -10,7 +10,10 @@ namespace kavro {
 AddChannel::AddChannel(ChannelDocument& document, std::size_t s, std::size_t t,
                        const ChannelRecord& channel)
     : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Add channel")),
-      document_(document), s_(s), t_(t), channel_(channel) {}
+      document_(document),
+      s_(s),
+      t_(t),
+      channel_(channel) {}
 
 std::optional<DocumentChange> AddChannel::apply(ChannelDatabase& db) {
     auto added = addChannel(db, s_, t_, channel_, document_.messages());

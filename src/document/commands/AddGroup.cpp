@@ -11,7 +11,8 @@ namespace kavro {
 
 AddGroup::AddGroup(ChannelDocument& document, const GroupRecord& group)
     : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Add group")),
-      document_(document), group_(group) {}
+      document_(document),
+      group_(group) {}
 
 std::optional<DocumentChange> AddGroup::apply(ChannelDatabase& db) {
     auto added = appendGroup(db, group_, document_.messages());

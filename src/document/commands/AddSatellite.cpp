@@ -9,7 +9,8 @@ namespace kavro {
 
 AddSatellite::AddSatellite(ChannelDocument& document, const SatelliteRecord& satellite)
     : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Add satellite")),
-      document_(document), satellite_(satellite) {}
+      document_(document),
+      satellite_(satellite) {}
 
 std::optional<DocumentChange> AddSatellite::apply(ChannelDatabase& db) {
     auto added = appendSatellite(db, satellite_, document_.messages());

@@ -9,9 +9,10 @@ namespace kavro {
 
 AddTransponder::AddTransponder(ChannelDocument& document, std::size_t s,
                                const TransponderRecord& transponder)
-    : DocumentCommand(document,
-                      QCoreApplication::translate("DocumentCommand", "Add transponder")),
-      document_(document), s_(s), transponder_(transponder) {}
+    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Add transponder")),
+      document_(document),
+      s_(s),
+      transponder_(transponder) {}
 
 std::optional<DocumentChange> AddTransponder::apply(ChannelDatabase& db) {
     auto added = appendTransponder(db, s_, transponder_, document_.messages());

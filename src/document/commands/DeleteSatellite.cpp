@@ -8,8 +8,7 @@
 namespace kavro {
 
 DeleteSatellite::DeleteSatellite(ChannelDocument& document, std::size_t s)
-    : DocumentCommand(document,
-                      QCoreApplication::translate("DocumentCommand", "Delete satellite")),
+    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Delete satellite")),
       s_(s) {}
 
 std::optional<DocumentChange> DeleteSatellite::apply(ChannelDatabase& db) {

@@ -9,7 +9,8 @@ namespace kavro {
 DeleteTransponder::DeleteTransponder(ChannelDocument& document, std::size_t s, std::size_t t)
     : DocumentCommand(document,
                       QCoreApplication::translate("DocumentCommand", "Delete transponder")),
-      s_(s), t_(t) {}
+      s_(s),
+      t_(t) {}
 
 std::optional<DocumentChange> DeleteTransponder::apply(ChannelDatabase& db) {
     if (s_ >= db.satellites.size() || t_ >= db.satellites[s_].transponders.size())

@@ -7,7 +7,8 @@ namespace kavro {
 EditChannel::EditChannel(ChannelDocument& document, ChannelPlace place,
                          const ChannelRecord& channel)
     : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Edit channel")),
-      place_(place), other_(channel.bytes) {}
+      place_(place),
+      other_(channel.bytes) {}
 
 std::optional<DocumentChange> EditChannel::apply(ChannelDatabase& db) {
     const auto& [s, t, k] = place_;
@@ -17,7 +18,9 @@ std::optional<DocumentChange> EditChannel::apply(ChannelDatabase& db) {
     return swap(db);
 }
 
-DocumentChange EditChannel::revert(ChannelDatabase& db) { return swap(db); }
+DocumentChange EditChannel::revert(ChannelDatabase& db) {
+    return swap(db);
+}
 
 DocumentChange EditChannel::swap(ChannelDatabase& db) {
     const auto& [s, t, k] = place_;

@@ -11,7 +11,9 @@ namespace kavro {
 
 EditGroup::EditGroup(ChannelDocument& document, std::size_t g, const GroupRecord& group)
     : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Edit group")),
-      document_(document), g_(g), group_(group) {}
+      document_(document),
+      g_(g),
+      group_(group) {}
 
 std::optional<DocumentChange> EditGroup::apply(ChannelDatabase& db) {
     if (g_ >= db.groups.size() || !replaceGroup(db, g_, group_, document_.messages()))

@@ -9,7 +9,8 @@ namespace kavro {
 EditSatellite::EditSatellite(ChannelDocument& document, std::size_t s,
                              const SatelliteRecord& satellite)
     : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Edit satellite")),
-      s_(s), other_(satellite.bytes) {}
+      s_(s),
+      other_(satellite.bytes) {}
 
 std::optional<DocumentChange> EditSatellite::apply(ChannelDatabase& db) {
     if (s_ >= db.satellites.size()) return std::nullopt;
@@ -22,6 +23,8 @@ DocumentChange EditSatellite::revert(ChannelDatabase& db) {
     return DocumentChange::oneSatellite(static_cast<int>(s_));
 }
 
-void EditSatellite::swap(ChannelDatabase& db) { std::swap(db.satellites[s_].bytes, other_); }
+void EditSatellite::swap(ChannelDatabase& db) {
+    std::swap(db.satellites[s_].bytes, other_);
+}
 
 }  // namespace kavro

@@ -9,7 +9,8 @@ EditSettings::EditSettings(ChannelDocument& document,
                            const std::array<std::uint16_t, image::kMaxGroups>& startupChannels)
     : DocumentCommand(document,
                       QCoreApplication::translate("DocumentCommand", "Change receiver settings")),
-      settings_(settings), startupChannels_(startupChannels) {}
+      settings_(settings),
+      startupChannels_(startupChannels) {}
 
 std::optional<DocumentChange> EditSettings::apply(ChannelDatabase& db) {
     // Settings that are already in place are no change (and no undo step).

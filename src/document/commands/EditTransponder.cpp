@@ -6,9 +6,10 @@ namespace kavro {
 
 EditTransponder::EditTransponder(ChannelDocument& document, std::size_t s, std::size_t t,
                                  const TransponderRecord& transponder)
-    : DocumentCommand(document,
-                      QCoreApplication::translate("DocumentCommand", "Edit transponder")),
-      s_(s), t_(t), other_(transponder) {
+    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Edit transponder")),
+      s_(s),
+      t_(t),
+      other_(transponder) {
     other_.channels.clear();
 }
 
@@ -20,7 +21,9 @@ std::optional<DocumentChange> EditTransponder::apply(ChannelDatabase& db) {
     return swap(db);
 }
 
-DocumentChange EditTransponder::revert(ChannelDatabase& db) { return swap(db); }
+DocumentChange EditTransponder::revert(ChannelDatabase& db) {
+    return swap(db);
+}
 
 DocumentChange EditTransponder::swap(ChannelDatabase& db) {
     TransponderRecord& stored = db.satellites[s_].transponders[t_];

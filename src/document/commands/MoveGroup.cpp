@@ -11,7 +11,8 @@ namespace kavro {
 
 MoveGroup::MoveGroup(ChannelDocument& document, std::size_t dragged, std::size_t target)
     : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Move group")),
-      dragged_(dragged), target_(target) {}
+      dragged_(dragged),
+      target_(target) {}
 
 std::optional<DocumentChange> MoveGroup::apply(ChannelDatabase& db) {
     const std::size_t n = db.groups.size();

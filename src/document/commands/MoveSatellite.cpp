@@ -10,7 +10,8 @@ namespace kavro {
 
 MoveSatellite::MoveSatellite(ChannelDocument& document, std::size_t dragged, std::size_t target)
     : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Move satellite")),
-      dragged_(dragged), target_(target) {}
+      dragged_(dragged),
+      target_(target) {}
 
 std::optional<DocumentChange> MoveSatellite::apply(ChannelDatabase& db) {
     const std::size_t n = db.satellites.size();

@@ -10,9 +10,10 @@ namespace kavro {
 
 MoveTransponder::MoveTransponder(ChannelDocument& document, std::size_t s, std::size_t dragged,
                                  std::size_t target)
-    : DocumentCommand(document,
-                      QCoreApplication::translate("DocumentCommand", "Move transponder")),
-      s_(s), dragged_(dragged), target_(target) {}
+    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Move transponder")),
+      s_(s),
+      dragged_(dragged),
+      target_(target) {}
 
 std::optional<DocumentChange> MoveTransponder::apply(ChannelDatabase& db) {
     if (s_ >= db.satellites.size()) return std::nullopt;

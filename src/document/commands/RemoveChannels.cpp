@@ -9,11 +9,10 @@
 namespace kavro {
 
 RemoveChannels::RemoveChannels(ChannelDocument& document, const std::vector<ChannelRef>& rows)
-    : DocumentCommand(document, rows.size() == 1
-                                    ? QCoreApplication::translate("DocumentCommand",
-                                                                  "Delete channel")
-                                    : QCoreApplication::translate("DocumentCommand",
-                                                                  "Delete channels")),
+    : DocumentCommand(document,
+                      rows.size() == 1
+                          ? QCoreApplication::translate("DocumentCommand", "Delete channel")
+                          : QCoreApplication::translate("DocumentCommand", "Delete channels")),
       rows_(rows) {}
 
 std::optional<DocumentChange> RemoveChannels::apply(ChannelDatabase& db) {

@@ -17,8 +17,7 @@ private:
     DocumentChange revert(ChannelDatabase& db) override;
 
     // The channel lists of the transponders that held DATA services, as they were.
-    std::vector<std::pair<std::pair<std::size_t, std::size_t>, std::vector<ChannelRecord>>>
-        before_;
+    std::vector<std::pair<std::pair<std::size_t, std::size_t>, std::vector<ChannelRecord>>> before_;
 };
 
 }  // namespace kavro

@@ -9,9 +9,12 @@
 
 namespace kavro {
 
-RemoveGroupMembers::RemoveGroupMembers(ChannelDocument& document, std::size_t g, const std::vector<std::uint16_t>& numbers)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Remove from group")),
-      g_(g), numbers_(numbers) {}
+RemoveGroupMembers::RemoveGroupMembers(ChannelDocument& document, std::size_t g,
+                                       const std::vector<std::uint16_t>& numbers)
+    : DocumentCommand(document,
+                      QCoreApplication::translate("DocumentCommand", "Remove from group")),
+      g_(g),
+      numbers_(numbers) {}
 
 std::optional<DocumentChange> RemoveGroupMembers::apply(ChannelDatabase& db) {
     if (g_ >= db.groups.size()) return std::nullopt;

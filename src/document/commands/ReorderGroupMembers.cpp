@@ -9,9 +9,12 @@
 
 namespace kavro {
 
-ReorderGroupMembers::ReorderGroupMembers(ChannelDocument& document, std::size_t g, const std::vector<std::size_t>& order)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Reorder group members")),
-      g_(g), order_(order) {}
+ReorderGroupMembers::ReorderGroupMembers(ChannelDocument& document, std::size_t g,
+                                         const std::vector<std::size_t>& order)
+    : DocumentCommand(document,
+                      QCoreApplication::translate("DocumentCommand", "Reorder group members")),
+      g_(g),
+      order_(order) {}
 
 std::optional<DocumentChange> ReorderGroupMembers::apply(ChannelDatabase& db) {
     if (!reorderGroupMembers(db, g_, order_)) return std::nullopt;

@@ -9,9 +9,13 @@
 
 namespace kavro {
 
-ToggleGroupMember::ToggleGroupMember(ChannelDocument& document, std::size_t g, const ChannelRef& channel)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Change group membership")),
-      document_(document), g_(g), channel_(channel) {}
+ToggleGroupMember::ToggleGroupMember(ChannelDocument& document, std::size_t g,
+                                     const ChannelRef& channel)
+    : DocumentCommand(document,
+                      QCoreApplication::translate("DocumentCommand", "Change group membership")),
+      document_(document),
+      g_(g),
+      channel_(channel) {}
 
 std::optional<DocumentChange> ToggleGroupMember::apply(ChannelDatabase& db) {
     if (toggleGroupMember(db, g_, channel_, document_.messages()) == MembershipChange::None)

@@ -12,7 +12,9 @@ public:
 
 private:
     std::optional<DocumentChange> apply(ChannelDatabase& db) override;
-    DocumentChange revert(ChannelDatabase&) override { return DocumentChange::oneGroup(static_cast<int>(g_)); }
+    DocumentChange revert(ChannelDatabase&) override {
+        return DocumentChange::oneGroup(static_cast<int>(g_));
+    }
     ChannelDocument& document_;
     std::size_t g_;
     ChannelRef channel_;

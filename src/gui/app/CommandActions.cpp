@@ -74,14 +74,14 @@ CommandActions::CommandActions(QUndoStack* undoStack, QObject* parent) : QObject
     english->setChecked(true);
     language = make(tr("Language"), CmdLanguage, QStringLiteral("language"));
 
-    autoArabisation = make(tr("Auto Arabisation"), CmdAutoArabisation,
-                           QStringLiteral("auto-arabisation"));
+    autoArabisation =
+        make(tr("Auto Arabisation"), CmdAutoArabisation, QStringLiteral("auto-arabisation"));
     removeData = make(tr("Remove Data"), CmdRemoveData, QStringLiteral("remove-data"));
     removeCBand = make(tr("Remove C Band"), CmdRemoveCBand, QStringLiteral("remove-cband"));
     upload = make(tr("Upload..."), CmdUpload, QStringLiteral("upload"));
     download = make(tr("Download..."), CmdDownload, QStringLiteral("download"));
-    arabicChannels = make(tr("Arabic channals..."), CmdArabicChannels,
-                          QStringLiteral("arabic-names"));
+    arabicChannels =
+        make(tr("Arabic channals..."), CmdArabicChannels, QStringLiteral("arabic-names"));
     sort = make(tr("Sort"), CmdSort, QStringLiteral("sort"));
     parameters = make(tr("&Parameters..."), CmdParameters, QStringLiteral("parameters"));
 

@@ -10,11 +10,17 @@ QString fromWindows1256(std::string_view text) {
     return QString::fromStdString(windows1256ToUtf8(text));
 }
 
-std::string toWindows1256(const QString& text) { return utf8ToWindows1256(text.toStdString()); }
+std::string toWindows1256(const QString& text) {
+    return utf8ToWindows1256(text.toStdString());
+}
 
-QString stringText(int id) { return fromWindows1256(kavro::stringText(id)); }
+QString stringText(int id) {
+    return fromWindows1256(kavro::stringText(id));
+}
 
-QString stringField(int id, int index) { return fromWindows1256(kavro::stringField(id, index)); }
+QString stringField(int id, int index) {
+    return fromWindows1256(kavro::stringField(id, index));
+}
 
 QString displayName(const SatelliteRecord& satellite) {
     return fromWindows1256(decodeReceiverName(satellite.name()));
@@ -44,6 +50,8 @@ QString groupLabel(std::size_t g, const GroupRecord& group) {
     return numberedLabel(static_cast<int>(g + 1), 2, displayName(group));
 }
 
-bool hasArabicName(const ChannelRecord& channel) { return channel.bytes[4] == 2; }
+bool hasArabicName(const ChannelRecord& channel) {
+    return channel.bytes[4] == 2;
+}
 
 }  // namespace kavro::gui

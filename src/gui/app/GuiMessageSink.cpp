@@ -15,8 +15,7 @@ MessageButton GuiMessageSink::showMessage(int stringId, std::string_view argumen
                 style);
 }
 
-MessageButton GuiMessageSink::showMessageNumber(int stringId, long long value,
-                                                MessageStyle style) {
+MessageButton GuiMessageSink::showMessageNumber(int stringId, long long value, MessageStyle style) {
     return show(fromWindows1256(formatText(kavro::stringText(stringId), value)), style);
 }
 
@@ -48,13 +47,17 @@ MessageButton GuiMessageSink::show(const QString& text, MessageStyle style) {
             break;
     }
     switch (box.exec()) {
-        case QMessageBox::Yes: return MessageButton::Yes;
-        case QMessageBox::No: return MessageButton::No;
-        case QMessageBox::Cancel: return MessageButton::Cancel;
-        default: return style == MessageStyle::Ok ? MessageButton::Ok
-                        : style == MessageStyle::OkCancel ? MessageButton::Cancel
-                        : style == MessageStyle::YesNo ? MessageButton::No
-                                                        : MessageButton::Cancel;
+        case QMessageBox::Yes:
+            return MessageButton::Yes;
+        case QMessageBox::No:
+            return MessageButton::No;
+        case QMessageBox::Cancel:
+            return MessageButton::Cancel;
+        default:
+            return style == MessageStyle::Ok         ? MessageButton::Ok
+                   : style == MessageStyle::OkCancel ? MessageButton::Cancel
+                   : style == MessageStyle::YesNo    ? MessageButton::No
+                                                     : MessageButton::Cancel;
     }
 }
 

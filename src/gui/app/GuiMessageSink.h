@@ -14,8 +14,7 @@ public:
     explicit GuiMessageSink(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    MessageButton showMessage(int stringId, std::string_view argument,
-                              MessageStyle style) override;
+    MessageButton showMessage(int stringId, std::string_view argument, MessageStyle style) override;
     MessageButton showMessageNumber(int stringId, long long value, MessageStyle style) override;
     MessageButton showText(std::string_view text, MessageStyle style) override;
 

@@ -3,7 +3,9 @@
 #include <QHash>
 
 // The resources live in this static library; the linker only keeps them when asked for.
-static void initKavroResources() { Q_INIT_RESOURCE(kavro); }
+static void initKavroResources() {
+    Q_INIT_RESOURCE(kavro);
+}
 
 namespace kavro::gui {
 namespace {
@@ -36,6 +38,8 @@ QIcon channelTypeIcon(int image) {
                       .arg(QLatin1String(kTypes[i / 4]), QLatin1String(kBadges[i % 4])));
 }
 
-QIcon applicationIcon() { return cached(QStringLiteral(":/icons/app/kavro.svg")); }
+QIcon applicationIcon() {
+    return cached(QStringLiteral(":/icons/app/kavro.svg"));
+}
 
 }  // namespace kavro::gui

@@ -31,16 +31,14 @@ QLabel* StatusPanes::addPane(QStatusBar* bar, int placeholderId) {
     return pane;
 }
 
-void StatusPanes::showSelection(std::optional<std::pair<int, int>> span, int selected,
-                                int total) {
+void StatusPanes::showSelection(std::optional<std::pair<int, int>> span, int selected, int total) {
     selection_->setText(span ? QStringLiteral(" Sel (%1,%2) ").arg(span->first).arg(span->second)
                              : QStringLiteral(" Sel (-,-) "));
     count_->setText(QStringLiteral(" Tot: %1/%2 ").arg(selected).arg(total));
 }
 
 void StatusPanes::refreshClock() {
-    clock_->setText(
-        QDateTime::currentDateTime().toString(QStringLiteral(" dd/MM/yyyy - HH:mm ")));
+    clock_->setText(QDateTime::currentDateTime().toString(QStringLiteral(" dd/MM/yyyy - HH:mm ")));
 }
 
 }  // namespace kavro::gui

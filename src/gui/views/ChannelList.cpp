@@ -13,6 +13,7 @@
 #include "document/commands/ToggleGroupMember.h"
 #include "gui/app/DisplayText.h"
 #include "gui/views/ChannelTableModel.h"
+#include "gui/views/ViewKeys.h"
 #include "messages/StringIds.h"
 
 namespace kavro::gui {
@@ -296,23 +297,16 @@ void ChannelList::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ChannelList::keyPressEvent(QKeyEvent* event) {
-    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        switch (event->key()) {
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-                requestEdit();
-                return;
-            case Qt::Key_Insert:
-                requestAdd();
-                return;
-            case Qt::Key_Delete:
-                deleteSelected();
-                return;
-            default:
-                break;
-        }
+    switch (viewKeyCommand(event)) {
+        case ViewKeyCommand::Edit:
+            return requestEdit();
+        case ViewKeyCommand::Add:
+            return requestAdd();
+        case ViewKeyCommand::Delete:
+            return deleteSelected();
+        case ViewKeyCommand::None:
+            return QTableView::keyPressEvent(event);
     }
-    QTableView::keyPressEvent(event);
 }
 
 void ChannelList::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -18,6 +18,7 @@
 #include "gui/app/DisplayText.h"
 #include "gui/views/DatabaseTreeDrag.h"
 #include "gui/views/DatabaseTreeItem.h"
+#include "gui/views/ViewKeys.h"
 #include "messages/StringIds.h"
 
 namespace kavro::gui {
@@ -513,23 +514,16 @@ void DatabaseTree::setCommandActions(QAction* edit, QAction* add, QAction* del) 
 }
 
 void DatabaseTree::keyPressEvent(QKeyEvent* event) {
-    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        switch (event->key()) {
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-                editCurrent();
-                return;
-            case Qt::Key_Insert:
-                addCurrent();
-                return;
-            case Qt::Key_Delete:
-                deleteCurrent();
-                return;
-            default:
-                break;
-        }
+    switch (viewKeyCommand(event)) {
+        case ViewKeyCommand::Edit:
+            return editCurrent();
+        case ViewKeyCommand::Add:
+            return addCurrent();
+        case ViewKeyCommand::Delete:
+            return deleteCurrent();
+        case ViewKeyCommand::None:
+            return QTreeWidget::keyPressEvent(event);
     }
-    QTreeWidget::keyPressEvent(event);
 }
 
 void DatabaseTree::mouseDoubleClickEvent(QMouseEvent* event) {

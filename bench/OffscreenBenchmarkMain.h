@@ -1,0 +1,17 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+// main() of the benchmarks that need widgets: an application on the offscreen platform (unless
+// another one is asked for), then the benchmarks.
+inline int runOffscreenBenchmarks(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
