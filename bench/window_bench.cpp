@@ -18,6 +18,7 @@
 #include "gui/MainWindow.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/views/ChannelList.h"
+#include "document/commands/DeleteSatellite.h"
 #include "gui/views/DatabaseTree.h"
 
 namespace kavro::gui {
@@ -84,6 +85,25 @@ void BM_FullCapacityResidentMemory(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FullCapacityResidentMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Undo and redo of a structural change with every view following: the tree rebuilds its
+// satellites and the list, showing all 3,900 channels, refills and repaints.
+void BM_UndoRedoInWindow(benchmark::State& state) {
+    const QString path =
+        QString::fromStdString(writtenFile("Full.ird", test::makeFullCapacityDatabase(1)));
+    paintWindow(path, [&](MainWindow& window) {
+        window.tree()->selectKey(TreeItemKey::satellitesHeader());
+        ChannelDocument& document = window.document();
+        document.push(new DeleteSatellite(document, 0));
+        for (auto _ : state) {
+            document.undoStack()->undo();
+            benchmark::DoNotOptimize(window.grab());
+            document.undoStack()->redo();
+            benchmark::DoNotOptimize(window.grab());
+        }
+    });
+}
+BENCHMARK(BM_UndoRedoInWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kavro::gui

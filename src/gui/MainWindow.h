@@ -34,6 +34,7 @@ public:
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    ChannelDocument& document() const { return document_; }
     DatabaseTree* tree() const { return tree_; }
     ChannelList* channelList() const { return list_; }
     CommandActions* actions() const { return actions_; }
