@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -355,6 +356,16 @@ bool MainWindow::fileSave() {
     // write it anyway): ask for a name.
     const bool readOnly = !(QFile::permissions(path) & QFile::WriteOwner) || !file.isWritable();
     if (!document_.hasPath() || !file.exists() || readOnly) return fileSaveAs();
+    // Received data is named after the receiver's default file, which may well be another
+    // database of the user's: never replace it without asking.
+    if (document_.receivedFromReceiver()) {
+        const MessageButton answer = document_.messages().showText(
+            toWindows1256(tr("%1 already exists.\nDo you want to replace it with the data "
+                             "received from the receiver?")
+                              .arg(QDir::toNativeSeparators(file.absoluteFilePath()))),
+            MessageStyle::YesNo);
+        if (answer != MessageButton::Yes) return fileSaveAs();
+    }
     return doSave(file.filePath());
 }
 

@@ -150,6 +150,27 @@ TEST_F(MainWindowTest, SaveProposesTheDefaultNameAndSavesWhatTheCommandLineWould
     EXPECT_FALSE(document.isModified());
 }
 
+TEST_F(MainWindowTest, SavingReceivedDataAsksBeforeReplacingAFileOfThatName) {
+    ChannelDatabase received;
+    buildDemoDatabase(received);
+    received.satellites.pop_back();
+    document.installReceived(received, demoPath);  // an older database lies there
+    const auto before = test::readBytes(demoPath);
+
+    messages.answer({MessageButton::No});
+    a().save->trigger();  // not replaced: Save As instead, which is cancelled
+    EXPECT_EQ(dialogs.proposals, QStringList{QStringLiteral("ChData.ird")});
+    EXPECT_EQ(test::readBytes(demoPath), before);
+    EXPECT_TRUE(document.receivedFromReceiver());
+    EXPECT_TRUE(document.isModified());
+
+    messages.answer({MessageButton::Yes});
+    a().save->trigger();
+    EXPECT_NE(test::readBytes(demoPath), before);
+    EXPECT_FALSE(document.receivedFromReceiver());
+    EXPECT_FALSE(document.isModified());
+}
+
 TEST_F(MainWindowTest, StatusPanesShowTheListSelection) {
     ASSERT_TRUE(window.openFile(QString::fromStdString(demoPath)));
     // Find a transponder with at least 20 channels? The demo's first satellite has enough.
