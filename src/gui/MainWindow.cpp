@@ -124,7 +124,9 @@ MainWindow::MainWindow(ChannelDocument& document, FileDialogs& fileDialogs, QSet
     lastFocusedView_ = list_;
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(initialGeometry(screen->availableGeometry()));
+        // Wide enough for the whole toolbar where the screen allows it, so no button hides
+        // behind the overflow arrow.
+        setGeometry(initialGeometry(screen->availableGeometry(), toolBar_->sizeHint().width()));
     list_->showKey(tree_->currentKey());
     updateTitle();
     refreshSelectionPanes();
@@ -133,8 +135,8 @@ MainWindow::MainWindow(ChannelDocument& document, FileDialogs& fileDialogs, QSet
 
 MainWindow::~MainWindow() = default;
 
-QRect MainWindow::initialGeometry(const QRect& available) {
-    const int width = std::min(available.width(), 750);
+QRect MainWindow::initialGeometry(const QRect& available, int preferredWidth) {
+    const int width = std::min(available.width(), std::max(750, preferredWidth));
     const int height = std::min(available.height(), 520);
     const int x = available.x() + (available.width() - width) / 2;
     return {x, available.y() + 1, width, height};
@@ -209,6 +211,7 @@ void MainWindow::createMenus() {
 void MainWindow::createToolBar() {
     CommandActions& a = *actions_;
     QToolBar* bar = addToolBar(tr("Toolbar"));
+    toolBar_ = bar;
     bar->setObjectName(QStringLiteral("mainToolBar"));
     bar->setIconSize(QSize(24, 24));
     bar->setMovable(false);

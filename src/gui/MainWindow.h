@@ -10,6 +10,7 @@
 #include "gui/app/RecentFiles.h"
 
 class QMenu;
+class QToolBar;
 
 namespace kavro {
 class ChannelDocument;
@@ -45,9 +46,10 @@ public:
     // files, recent files).
     bool openFile(const QString& path);
 
-    // Where the window first appears on a screen with `available` space: at most 750 x 520,
-    // centred horizontally, at the top.
-    static QRect initialGeometry(const QRect& available);
+    // Where the window first appears on a screen with `available` space: 750 x 520 (wider
+    // when `preferredWidth` asks for it), never larger than the screen, centred horizontally,
+    // at the top.
+    static QRect initialGeometry(const QRect& available, int preferredWidth = 750);
 
 public slots:
     // Applies the command-enabling rules; runs whenever something they depend on changes.
@@ -89,6 +91,7 @@ private:
     RecentFiles recentFiles_;
     CommandActions* actions_;
     QSplitter* splitter_;
+    QToolBar* toolBar_ = nullptr;
     DatabaseTree* tree_;
     ChannelList* list_;
     StatusPanes* panes_;

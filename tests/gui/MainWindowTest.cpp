@@ -223,6 +223,8 @@ TEST_F(MainWindowTest, ADroppedFileOpens) {
 TEST(MainWindowGeometry, FitsSmallScreensAndCentresOnLargeOnes) {
     EXPECT_EQ(MainWindow::initialGeometry(QRect(0, 0, 640, 480)), QRect(0, 1, 640, 480));
     EXPECT_EQ(MainWindow::initialGeometry(QRect(0, 0, 1920, 1080)), QRect(585, 1, 750, 520));
+    EXPECT_EQ(MainWindow::initialGeometry(QRect(0, 0, 1920, 1080), 900), QRect(510, 1, 900, 520));
+    EXPECT_EQ(MainWindow::initialGeometry(QRect(0, 0, 800, 600), 900), QRect(0, 1, 800, 520));
 }
 
 }  // namespace
