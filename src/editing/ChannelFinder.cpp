@@ -93,8 +93,9 @@ std::size_t FindForm::transponderCount(const ChannelDatabase& db) const {
 }
 
 void FindForm::preselect(const ChannelDatabase& db, const TreeItemKey& current) {
-    satelliteEntry = current.satIndex < db.satellites.size() ? current.satIndex + 1 : 0;
-    const std::size_t t = current.subIndex;
+    const SearchPosition from = searchPositionFromKey(current);
+    satelliteEntry = from.satIndex < db.satellites.size() ? from.satIndex + 1 : 0;
+    const std::size_t t = from.tpIndex;
     transponderEntry = t + 1 <= transponderCount(db) ? static_cast<int>(t + 1) : 0;
 }
 

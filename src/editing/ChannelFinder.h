@@ -40,8 +40,11 @@ std::optional<ChannelPlace> findChannelByName(const ChannelDatabase& db, std::st
 // Every channel whose displayed name contains `text`, in storage order.
 std::vector<ChannelPlace> findAllChannelsByName(const ChannelDatabase& db, std::string_view text);
 
-// The start of Find Next for the tree's current item: its satIndex and subIndex.
+// The start of Find and Find Next for the tree's current item: a satellite or transponder
+// item gives its place; the root, the headers and the groups give "all". A group's key holds
+// its kind and group index, which name no satellite or transponder to start from.
 inline SearchPosition searchPositionFromKey(const TreeItemKey& key) {
+    if (!key.inSatelliteBranch()) return {};
     return {key.satIndex, key.subIndex};
 }
 
@@ -60,7 +63,7 @@ public:
     int transponderEntry = 0;
 
     // Opening: selects the tree's current item (a satellite or transponder it names, else
-    // "All ...").
+    // "All ..."; see searchPositionFromKey).
     void preselect(const ChannelDatabase& db, const TreeItemKey& current);
     // The user picks another satellite entry: its first transponder, or "All Transponders"
     // when it has none.

@@ -54,10 +54,10 @@ TEST(FindForm, PreselectsTheTreeItemAndFollowsItsHits) {
     ChannelDatabase db = fiveSatellites();
     FindForm form;
     const std::tuple<TreeItemKey, int, int> cases[] = {
-        {TreeItemKey::transponder(0, 1), 1, 2},
-        {TreeItemKey::satellite(3), 4, 0},
+        {TreeItemKey::transponder(0, 1), 1, 2}, {TreeItemKey::satellite(3), 4, 0},
         {TreeItemKey::transponder(1, 5), 2, 0},  // stale transponder
         {TreeItemKey::transponder(9, 0), 0, 0},  // stale satellite
+        {TreeItemKey::group(1, 0), 0, 0},        // a group's kind and index name no place
     };
     for (const auto& [key, satellite, transponder] : cases) {
         form.preselect(db, key);
@@ -88,6 +88,7 @@ TEST(FindForm, PreselectsTheTreeItemAndFollowsItsHits) {
     EXPECT_EQ(findNext(db, "music", TreeItemKey::satellite(0), messages), (Hit{0, 1, 1}));
     EXPECT_FALSE(findNext(db, "music", TreeItemKey::transponder(0, 1), messages));
     EXPECT_EQ(findNext(db, "kids", TreeItemKey::root(), messages), (Hit{1, 0, 0}));
+    EXPECT_EQ(findNext(db, "news", TreeItemKey::group(0, 0), messages), (Hit{0, 0, 0}));
     EXPECT_EQ(messages.entries.size(), 2u);
 }
 
