@@ -101,19 +101,25 @@ void ChannelForm::chooseSatellite(int s) {
     fillTransponders(s);
 }
 
-void ChannelForm::restoreOriginal(MessageSink& messages) {
-    validate(messages);
+std::optional<ChannelForm::Box> ChannelForm::restoreOriginal(MessageSink& messages) {
+    auto bad = firstInvalid(messages);
     name.restore();
+    return bad;
 }
 
-bool ChannelForm::validate(MessageSink& messages) const {
-    for (const std::string* box : {&videoPidText, &audioPidText, &pcrPidText, &serviceIdText,
-                                   &pmtPidText, &teletextPidText, &ac3PidText, &xPidText})
-        if (!validateUnsigned(*box, 0, 65535, messages)) return false;
-    return validateInteger(limitText, 0, kMaxAgeLimit, messages).has_value();
+std::optional<ChannelForm::Box> ChannelForm::firstInvalid(MessageSink& messages) const {
+    const std::pair<const std::string*, Box> pids[] = {
+        {&videoPidText, Box::VideoPid}, {&audioPidText, Box::AudioPid},
+        {&pcrPidText, Box::PcrPid},     {&serviceIdText, Box::ServiceId},
+        {&pmtPidText, Box::PmtPid},     {&teletextPidText, Box::TeletextPid},
+        {&ac3PidText, Box::Ac3Pid},     {&xPidText, Box::XPid}};
+    for (const auto& [text, box] : pids)
+        if (!validateUnsigned(*text, 0, 65535, messages)) return box;
+    if (!validateInteger(limitText, 0, kMaxAgeLimit, messages)) return Box::Limit;
+    return std::nullopt;
 }
 
-std::optional<ChannelRef> ChannelForm::accept(ChannelDatabase& db, MessageSink& messages) {
+std::optional<ChannelForm::Result> ChannelForm::accept(MessageSink& messages) const {
     if (!okEnabled() || satellite < 0 ||
         static_cast<std::size_t>(transponder) >= transponderIndexes.size())
         return std::nullopt;
@@ -135,7 +141,7 @@ std::optional<ChannelRef> ChannelForm::accept(ChannelDatabase& db, MessageSink& 
         takeName = messages.showMessage(strings::CryptedRenameQuestion, {},
                                         MessageStyle::OkCancel) == MessageButton::Ok;
     if (takeName) {
-        encodeReceiverName(name.text, r.name());
+        if (mode == Add || name.changed()) encodeReceiverName(name.text, r.name());
         if (!equalsIgnoringAsciiCase(name.text, name.opening)) serviceId = 0xFFFF;
     } else if (mode == Add) {
         encodeReceiverName({}, r.name());
@@ -159,11 +165,9 @@ std::optional<ChannelRef> ChannelForm::accept(ChannelDatabase& db, MessageSink& 
         if (ecmSlots[static_cast<std::size_t>(i)]) selected |= static_cast<std::uint16_t>(1u << i);
     r.setEcmMask(static_cast<std::uint16_t>(0xFFFF - selected));
 
-    if (mode == Add) return addChannel(db, s, t, r, messages);
     const ChannelPlace at{static_cast<std::uint16_t>(s), static_cast<std::uint16_t>(t),
-                          place.chIndex};
-    if (!replaceChannel(db, at, r)) return std::nullopt;
-    return place;
+                          mode == Edit ? place.chIndex : std::uint16_t{0}};
+    return Result{mode, at, r};
 }
 
 }  // namespace kavro

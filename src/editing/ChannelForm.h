@@ -7,16 +7,36 @@
 #include <vector>
 
 #include "database/ChannelDatabase.h"
+#include "database/ChannelPlace.h"
 #include "editing/NameBox.h"
 #include "messages/MessageSink.h"
 
 namespace kavro {
 
-// The channel dialog without its window. Unlike the other edit dialogs it stores its result
-// itself: accept() adds the new channel (addChannel) or replaces the edited one.
+// The channel dialog without its window. OK returns the record and where it goes; the caller
+// stores it (addChannel for a new channel, replaceChannel for an edited one).
 class ChannelForm {
 public:
     enum Mode { Add, Edit };
+    enum class Box {
+        VideoPid,
+        AudioPid,
+        PcrPid,
+        ServiceId,
+        PmtPid,
+        TeletextPid,
+        Ac3Pid,
+        XPid,
+        Limit
+    };
+
+    // What OK gives. Edit: the record replaces the channel at `place`. Add: the record goes at
+    // the end of transponder place.tpIndex of satellite place.satIndex (chIndex means nothing).
+    struct Result {
+        Mode mode = Add;
+        ChannelPlace place;
+        ChannelRecord record;
+    };
 
     static constexpr std::array<const char*, 3> kTypes = {"TV", "RADIO", "DATA"};
     // The "Audio Lang :" items as the list holds them (the box shows them sorted); any other
@@ -72,15 +92,19 @@ public:
     // OK also needs a transponder to put the channel in.
     bool okEnabled() const { return !name.empty() && transponder >= 0; }
     bool originalEnabled() const { return name.empty() || (mode == Edit && name.changed()); }
-    void restoreOriginal(MessageSink& messages);
+    // "Original": validates (reporting a bad box, which is returned) and puts the opening name
+    // back.
+    std::optional<Box> restoreOriginal(MessageSink& messages);
 
-    bool validate(MessageSink& messages) const;
+    // The first box that does not hold a valid value, after showing its message.
+    std::optional<Box> firstInvalid(MessageSink& messages) const;
+    bool validate(MessageSink& messages) const { return !firstInvalid(messages); }
 
     // OK: validates; a rename of a crypted channel to an Arabic name asks first (Cancel keeps
     // the stored name, or an empty one for a new channel); a name that differs from the opening
-    // one other than in letter case sets the SID to 65535. Then the channel is stored and its
-    // reference returned; nothing on a bad box, or when the store is refused.
-    std::optional<ChannelRef> accept(ChannelDatabase& db, MessageSink& messages);
+    // one other than in letter case sets the SID to 65535. An edited name left exactly as it
+    // opened keeps its stored bytes. Nothing while OK is disabled or a box is bad.
+    std::optional<Result> accept(MessageSink& messages) const;
 
 private:
     void fillTransponders(int s);

@@ -61,6 +61,7 @@ std::optional<GroupForm> GroupForm::forEdit(const ChannelDatabase& db, std::size
     form.title = formatTitle("   Edit group n\xB0 : %02d", g + 1);
     form.name = NameBox::open(decodeReceiverName(group.name()), group.name());
     form.members_ = group.refs;
+    form.stored_.header = group.header;
     form.kind_ = ChannelDatabase::groupKind(group);
     form.listSatellites();
     return form;
@@ -85,8 +86,7 @@ std::optional<GroupForm> GroupForm::forAdd(const ChannelDatabase& db, MessageSin
 // The satellite list of the dialog, with the first satellite chosen, and the candidates.
 void GroupForm::listSatellites() {
     for (std::size_t s = 0; s < db_->satellites.size(); ++s)
-        satelliteItems.push_back(
-            satelliteItem(s, decodeReceiverName(db_->satellites[s].name())));
+        satelliteItems.push_back(satelliteItem(s, decodeReceiverName(db_->satellites[s].name())));
     satellite = db_->satellites.empty() ? -1 : 0;
     fill();
 }
@@ -186,7 +186,10 @@ std::optional<GroupRecord> GroupForm::accept(MessageSink& messages) const {
         return std::nullopt;
     }
     GroupRecord group;
-    encodeReceiverName(name.text, group.name());
+    if (mode == Edit && !name.changed())
+        std::copy(stored_.name().begin(), stored_.name().end(), group.name().begin());
+    else
+        encodeReceiverName(name.text, group.name());
     for (const auto& entry : entries) group.refs.push_back(entry.second);
     group.syncCount();
     return group;

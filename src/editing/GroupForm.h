@@ -69,7 +69,8 @@ public:
     void restoreOriginal() { name.restore(); }
 
     // OK: the new group record, or nothing when the name is empty or after TooManyGroupMembers
-    // when more channels are checked than a group holds.
+    // when more channels are checked than a group holds. An edited name left exactly as it
+    // opened keeps its stored bytes.
     std::optional<GroupRecord> accept(MessageSink& messages) const;
 
 private:
@@ -78,6 +79,7 @@ private:
 
     const ChannelDatabase* db_ = nullptr;
     std::vector<ChannelRef> members_;  // the edited group's references
+    GroupRecord stored_;               // the edited group's header (its name bytes)
     int kind_ = 0;                     // the edited group's kind
 };
 

@@ -81,14 +81,16 @@ void SatelliteForm::chooseLnbType(int type) {
     }
 }
 
-void SatelliteForm::restoreOriginal(MessageSink& messages) {
-    validate(messages);
+std::optional<SatelliteForm::Box> SatelliteForm::restoreOriginal(MessageSink& messages) {
+    auto bad = firstInvalid(messages);
     name.restore();
+    return bad;
 }
 
-bool SatelliteForm::validate(MessageSink& messages) const {
-    return validateUnsigned(lnbLowText, 0, 65535, messages) &&
-           validateUnsigned(lnbHighText, 0, 65535, messages);
+std::optional<SatelliteForm::Box> SatelliteForm::firstInvalid(MessageSink& messages) const {
+    if (!validateUnsigned(lnbLowText, 0, 65535, messages)) return Box::LnbLow;
+    if (!validateUnsigned(lnbHighText, 0, 65535, messages)) return Box::LnbHigh;
+    return std::nullopt;
 }
 
 bool SatelliteForm::accept(MessageSink& messages) {
@@ -98,7 +100,7 @@ bool SatelliteForm::accept(MessageSink& messages) {
     auto high = validateUnsigned(lnbHighText, 0, 65535, messages);
     if (!high) return false;
 
-    encodeReceiverName(name.text, record.name());
+    if (mode == Add || name.changed()) encodeReceiverName(name.text, record.name());
     record.setUniversalLnb(lnbType == 1);
     // A list left without a choice (the stored value matches no item) keeps the stored value
     // rather than writing -1 into the record.

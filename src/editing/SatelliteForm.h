@@ -17,6 +17,8 @@ namespace kavro {
 class SatelliteForm {
 public:
     enum Mode { Add, Edit };
+    // The boxes that are validated, so a dialog can put the focus back into a bad one.
+    enum class Box { LnbLow, LnbHigh };
 
     static constexpr std::array<const char*, 2> kLnbTypes = {"Standard", "Universel"};
     static constexpr std::array<const char*, 7> kDiseqcPorts = {
@@ -54,12 +56,16 @@ public:
 
     bool okEnabled() const { return !name.empty(); }
     bool originalEnabled() const { return name.empty() || name.changed(); }
-    // "Original": validates (reporting a bad box) and puts the opening name back.
-    void restoreOriginal(MessageSink& messages);
+    // "Original": validates (reporting a bad box, which is returned) and puts the opening name
+    // back.
+    std::optional<Box> restoreOriginal(MessageSink& messages);
 
-    bool validate(MessageSink& messages) const;
+    // The first box that does not hold a valid value, after showing its message.
+    std::optional<Box> firstInvalid(MessageSink& messages) const;
+    bool validate(MessageSink& messages) const { return !firstInvalid(messages); }
     // OK: false when the name is empty or a box is bad (its message shown); otherwise the
-    // controls are written into `record`.
+    // controls are written into `record`. An edited name left as it opened keeps its stored
+    // bytes: the box shows the decoded text, which need not encode back to the same bytes.
     bool accept(MessageSink& messages);
 
 private:

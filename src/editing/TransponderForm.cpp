@@ -61,11 +61,13 @@ std::optional<TransponderForm> TransponderForm::forAdd(const ChannelDatabase& db
     return form;
 }
 
-bool TransponderForm::validate(MessageSink& messages) const {
-    return validateUnsigned(frequencyText, kMinFrequency, kMaxFrequency, messages) &&
-           validateUnsigned(symbolRateText, 1, 65535, messages) &&
-           validateUnsigned(tidText, 0, 0xFFFFFFFFu, messages) &&
-           validateMaxChars(name, kNameLength, messages);
+std::optional<TransponderForm::Box> TransponderForm::firstInvalid(MessageSink& messages) const {
+    if (!validateUnsigned(frequencyText, kMinFrequency, kMaxFrequency, messages))
+        return Box::Frequency;
+    if (!validateUnsigned(symbolRateText, 1, 65535, messages)) return Box::SymbolRate;
+    if (!validateUnsigned(tidText, 0, 0xFFFFFFFFu, messages)) return Box::Tid;
+    if (!validateMaxChars(name, kNameLength, messages)) return Box::Name;
+    return std::nullopt;
 }
 
 bool TransponderForm::accept(MessageSink& messages) {

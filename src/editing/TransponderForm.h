@@ -17,6 +17,7 @@ namespace kavro {
 class TransponderForm {
 public:
     enum Mode { Add, Edit };
+    enum class Box { Frequency, SymbolRate, Tid, Name };
 
     static constexpr std::array<const char*, 3> kPolarisations = {"AUTO", "H", "V"};
     static constexpr std::array<const char*, 6> kFecs = {"AUTO", "1/2", "2/3", "3/4", "4/6", "7/8"};
@@ -46,7 +47,9 @@ public:
 
     TransponderRecord record;
 
-    bool validate(MessageSink& messages) const;
+    // The first box that does not hold a valid value, after showing its message.
+    std::optional<Box> firstInvalid(MessageSink& messages) const;
+    bool validate(MessageSink& messages) const { return !firstInvalid(messages); }
     // OK: false when the satellite is out of range or a box is bad (its message shown);
     // otherwise the controls are written into `record`.
     bool accept(MessageSink& messages);

@@ -3,6 +3,7 @@
 #include "DatabaseBuilder.h"
 #include "RecordingMessageSink.h"
 #include "arabic/ReceiverName.h"
+#include "database/ChannelOperations.h"
 #include "editing/ChannelForm.h"
 #include "editing/GroupForm.h"
 #include "editing/SatelliteForm.h"
@@ -17,6 +18,15 @@ const char* const kArabicName = "\xDE\xE4\xC7\xC9";
 
 class ChannelFormTest : public ::testing::Test {
 protected:
+    // OK, then the result stored the way the window's commands store it.
+    bool accepted(const ChannelForm& form) {
+        auto result = form.accept(messages);
+        if (!result) return false;
+        const ChannelPlace& at = result->place;
+        if (result->mode == ChannelForm::Add)
+            return addChannel(db, at.satIndex, at.tpIndex, result->record, messages).has_value();
+        return replaceChannel(db, result->place, result->record);
+    }
     ChannelRecord& stored(int tp, int ch) { return db.satellites[0].transponders[tp].channels[ch]; }
     ChannelForm edit(int ch) {
         auto form = ChannelForm::open(db, ChannelRef{0, std::uint16_t(ch), 0, 0}, {}, messages);
@@ -39,7 +49,7 @@ TEST_F(ChannelFormTest, RenameSetsTheServiceIdUnlessOnlyTheCaseChanged) {
         stored(0, 1).setServiceId(101);
         ChannelForm form = edit(1);
         form.name.text = name;
-        ASSERT_TRUE(form.accept(db, messages)) << name;
+        ASSERT_TRUE(accepted(form)) << name;
         EXPECT_EQ(decodeReceiverName(stored(0, 1).name()), name);
         EXPECT_EQ(stored(0, 1).serviceId(), sid) << name;
     }
@@ -57,7 +67,7 @@ TEST_F(ChannelFormTest, CryptedChannelAsksBeforeAnArabicRename) {
         ChannelForm form = edit(0);
         form.name.text = name;
         form.serviceIdText = "77";
-        ASSERT_TRUE(form.accept(db, messages));
+        ASSERT_TRUE(accepted(form));
         EXPECT_EQ(decodeReceiverName(stored(0, 0).name()), storedName);
         EXPECT_EQ(stored(0, 0).serviceId(), sid);
     }
@@ -76,7 +86,7 @@ TEST_F(ChannelFormTest, EcmLanguageLimitAndBitsTheDialogDoesNotShow) {
     ChannelForm form = edit(0);
     form.audioLanguage = "english";
     form.locked = true;
-    ASSERT_TRUE(form.accept(db, messages));
+    ASSERT_TRUE(accepted(form));
     EXPECT_EQ(ch.ecmMask(), 0xFFFF);
     EXPECT_EQ(ch.audioLanguage(), "eng");
     EXPECT_EQ(ch.chFlags() & 0x8000, 0x8000);
@@ -85,7 +95,7 @@ TEST_F(ChannelFormTest, EcmLanguageLimitAndBitsTheDialogDoesNotShow) {
 
     form = edit(0);
     form.limitText = "21";
-    EXPECT_FALSE(form.accept(db, messages));
+    EXPECT_FALSE(accepted(form));
     ASSERT_EQ(messages.ids(), std::vector<int>{strings::EnterIntegerBetween});
     EXPECT_EQ(messages.entries[0].text, "Please enter an integer between 0 and 20.");
     EXPECT_EQ(ch.ageLimit(), 0) << "nothing stored while a box is bad";
@@ -100,7 +110,7 @@ TEST_F(ChannelFormTest, AddTakesANumberNoChannelHoldsAndJoinsNoGroup) {
     ASSERT_TRUE(form);
     EXPECT_EQ(form->title, "   Add New channal n\xB0: 04");
     form->name.text = "Jazz";
-    ASSERT_TRUE(form->accept(db, messages));
+    ASSERT_TRUE(accepted(*form));
     const ChannelRecord& added = db.satellites[0].transponders[1].channels.at(1);
     EXPECT_EQ(added.number, 3);
     EXPECT_EQ(added.serviceId(), 0xFFFF) << "a name other than \"New\"";
@@ -108,7 +118,7 @@ TEST_F(ChannelFormTest, AddTakesANumberNoChannelHoldsAndJoinsNoGroup) {
 
     form = ChannelForm::open(db, std::nullopt, {0, 1}, messages);
     form->chooseSatellite(1);  // a satellite without transponders
-    EXPECT_FALSE(form->okEnabled() || form->accept(db, messages));
+    EXPECT_FALSE(form->okEnabled() || accepted(*form));
     EXPECT_EQ(db.channelTotal(), 3u);
     db.satellites[0].transponders[0].channels.resize(3899);
     EXPECT_FALSE(ChannelForm::open(db, std::nullopt, {}, messages));
@@ -336,6 +346,52 @@ TEST(TransponderFormTest, UnchangedEditAutoToVerticalAndNameBytes) {
     EXPECT_FALSE(TransponderForm::forAdd(db, 0, messages));
     EXPECT_EQ(messages.ids().back(), strings::TooManyTransponders);
     EXPECT_EQ(messages.entries.back().text, "The receiver holds at most 4000 transponders.");
+}
+
+// A name behind the Latin marker shows folded ("\xC7" as "C"): OK on the unchanged text must
+// not write the folded text back and drop the marker.
+TEST(FormNameTest, AnUnchangedNameKeepsItsStoredBytes) {
+    const std::string stored = "\x05TRT \xC7ocuk";
+    auto setStored = [&](NameField field) {
+        std::fill(field.begin(), field.end(), std::uint8_t{0});
+        std::copy(stored.begin(), stored.end(), field.begin());
+    };
+    test::RecordingMessageSink messages;
+
+    SatelliteRecord sat;
+    setStored(sat.name());
+    SatelliteForm satForm = SatelliteForm::forEdit(0, sat);
+    EXPECT_EQ(satForm.name.text, "TRT Cocuk");
+    ASSERT_TRUE(satForm.accept(messages));
+    EXPECT_EQ(satForm.record, sat);
+    satForm.name.text = "TRT Cocuk 2";  // a real rename is encoded
+    ASSERT_TRUE(satForm.accept(messages));
+    EXPECT_EQ(decodeReceiverName(satForm.record.name()), "TRT Cocuk 2");
+    EXPECT_NE(satForm.record.name()[0], kLatinNameMarker);
+
+    ChannelDatabase db = test::DatabaseBuilder().satellite("A").channel("x").group("FAV").build();
+    ChannelRecord& ch = db.satellites[0].transponders[0].channels[0];
+    setStored(ch.name());
+    ch.setServiceId(300);
+    auto chForm = ChannelForm::open(db, ChannelRef{0, 0, 0, 0}, {}, messages);
+    ASSERT_TRUE(chForm);
+    auto result = chForm->accept(messages);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->record, ch);
+    chForm->name.text = "TRT";
+    result = chForm->accept(messages);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(decodeReceiverName(result->record.name()), "TRT");
+
+    setStored(db.groups[0].name());
+    auto groupForm = GroupForm::forEdit(db, 0);
+    ASSERT_TRUE(groupForm);
+    auto group = groupForm->accept(messages);
+    ASSERT_TRUE(group);
+    EXPECT_EQ(group->header, db.groups[0].header);
+    groupForm->name.text = "Kids";
+    EXPECT_EQ(decodeReceiverName(groupForm->accept(messages)->name()), "Kids");
+    EXPECT_TRUE(messages.entries.empty());
 }
 
 }  // namespace
