@@ -41,6 +41,29 @@ std::string formatItem(const char* pattern, std::size_t number, const std::strin
     return out;
 }
 
+// Whether digits typed after `text` could still give a number in [min, max] (min >= 0): the
+// text of a number box part-way through typing.
+bool canStillReach(std::string_view text, long long min, long long max) {
+    if (const auto value = parseIntegerText(text); value && *value >= min && *value <= max)
+        return true;
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    if (text.size() > 9) return false;
+    long long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    // The numbers one, two ... more digits can make lie in [low, high].
+    for (long long low = value, high = value; low <= max; low *= 10, high = high * 10 + 9)
+        if (high >= min) return true;
+    return false;
+}
+
+// A list choice to write: one the user made, not the one the list opened with, nor none.
+bool chosen(int choice, int opened) {
+    return choice != ParametersForm::kNoSelection && choice != opened;
+}
+
 }  // namespace
 
 bool isRealDate(int year, int month, int day) {
@@ -108,6 +131,8 @@ ParametersForm::ParametersForm(const ChannelDatabase& db, NameDecoder decodeName
     volumeText = std::to_string(s.volume());
     uhfText = std::to_string(s.uhfChannel());
 
+    opened_ = listChoices();
+
     numberTexts = {formatNumber("Sat     : %-4d", db_.satCount()),
                    formatNumber("TP      : %-4d", db_.tpCount()),
                    formatNumber("Channals : %-4d", db_.channelCount()),
@@ -166,6 +191,26 @@ bool ParametersForm::validate(MessageSink& messages) const {
     return checkedNumbers(messages).has_value();
 }
 
+bool ParametersForm::checkWhileTyping(NumberBox box, MessageSink& messages) const {
+    const auto check = [&](const std::string& text, int min, int max) {
+        return canStillReach(text, min, max) || validateInteger(text, min, max, messages);
+    };
+    switch (box) {
+        case NumberBox::Age:
+            return check(ageText, kMinAge, kMaxAge);
+        case NumberBox::Volume:
+            return check(volumeText, kMinVolume, kMaxVolume);
+        case NumberBox::Uhf:
+            return check(uhfText, kMinUhf, kMaxUhf);
+    }
+    return true;
+}
+
+ParametersForm::ListChoices ParametersForm::listChoices() const {
+    return {videoOutput, screenMode,       conversion, tvType,     menuLanguage, audioLanguage,
+            subtitle,    subtitleLanguage, showInfo,   background, transparency, palStandard};
+}
+
 std::optional<ParametersResult> ParametersForm::accept(MessageSink& messages,
                                                        const LocalDateTime& now) const {
     const auto numbers = checkedNumbers(messages);
@@ -174,20 +219,22 @@ std::optional<ParametersResult> ParametersForm::accept(MessageSink& messages,
     ReceiverSettings s(result.settings);
 
     stampSaveDate(result.settings, CalendarDate{now.year, now.month, now.day});
-    s.setCvbsOutput(videoOutput > 0);
-    s.setWideScreen(screenMode > 0);
-    s.setAspectConversion(conversion + 1);
-    s.setTvType(tvType);
-    s.setMenuLanguage(menuLanguage);
-    s.setAudioLanguage(audioLanguage);
-    s.setSubtitleMode(subtitle);
-    s.setSubtitleLanguage(subtitleLanguage);
-    const bool infoChosen =
-        showInfo >= 0 && static_cast<std::size_t>(showInfo) < settings_lists::kShowInfo.size();
-    s.setShowInfoCode(infoChosen ? showInfoCodeFor(settings_lists::kShowInfoSeconds[showInfo]) : 0);
-    s.setOsdBackground(background);
-    s.setOsdTransparencyCode(transparencyCode(transparency * 20));
-    s.setPalStandard(palStandard + 1);
+    const ListChoices& o = opened_;
+    if (chosen(videoOutput, o.videoOutput)) s.setCvbsOutput(videoOutput > 0);
+    if (chosen(screenMode, o.screenMode)) s.setWideScreen(screenMode > 0);
+    if (chosen(conversion, o.conversion)) s.setAspectConversion(conversion + 1);
+    if (chosen(tvType, o.tvType)) s.setTvType(tvType);
+    if (chosen(menuLanguage, o.menuLanguage)) s.setMenuLanguage(menuLanguage);
+    if (chosen(audioLanguage, o.audioLanguage)) s.setAudioLanguage(audioLanguage);
+    if (chosen(subtitle, o.subtitle)) s.setSubtitleMode(subtitle);
+    if (chosen(subtitleLanguage, o.subtitleLanguage)) s.setSubtitleLanguage(subtitleLanguage);
+    if (chosen(showInfo, o.showInfo) &&
+        static_cast<std::size_t>(showInfo) < settings_lists::kShowInfo.size())
+        s.setShowInfoCode(showInfoCodeFor(settings_lists::kShowInfoSeconds[showInfo]));
+    if (chosen(background, o.background)) s.setOsdBackground(background);
+    if (chosen(transparency, o.transparency))
+        s.setOsdTransparencyCode(transparencyCode(transparency * 20));
+    if (chosen(palStandard, o.palStandard)) s.setPalStandard(palStandard + 1);
 
     // Without a group or channel to choose there is nothing to store: the entries stay as they
     // are rather than taking the list's "no selection" value.

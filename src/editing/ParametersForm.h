@@ -45,10 +45,10 @@ struct ParametersResult {
 // settings block when the form is made; accept() turns them back into a block. The form never
 // changes the database, so a dialog that is cancelled leaves it exactly as it was.
 //
-// List fields hold the selected position, or kNoSelection when a stored value matches no item;
-// writing a missing selection stores what the field's writing rule gives for it (which reads
-// back as no selection again). Number boxes hold their text as typed, so validation can tell
-// "not a number" from "out of range".
+// List fields hold the selected position, or kNoSelection when a stored value matches no item.
+// A list left as it opened (or without a choice) keeps its stored code on OK: an untouched
+// dialog must not turn a code the lists cannot show into another one. Number boxes hold their
+// text as typed, so validation can tell "not a number" from "out of range".
 class ParametersForm {
 public:
     static constexpr int kNoSelection = -1;
@@ -139,6 +139,11 @@ public:
     // Checks the boxes in dialog order and reports the first bad one through `messages`.
     bool validate(MessageSink& messages) const;
 
+    // While a number box is being typed in: its message, and false, only once no digits typed
+    // after its text could bring it into range, so "2" on the way to "21" is not reported.
+    enum class NumberBox { Age, Volume, Uhf };
+    bool checkWhileTyping(NumberBox box, MessageSink& messages) const;
+
     // OK: validates, then writes the block in the dialog's order, the date text first (from
     // `now`), over the block as opened. Nothing when a box is bad.
     std::optional<ParametersResult> accept(MessageSink& messages, const LocalDateTime& now) const;
@@ -147,6 +152,11 @@ private:
     struct Numbers {
         int age, volume, uhf;
     };
+    struct ListChoices {
+        int videoOutput, screenMode, conversion, tvType, menuLanguage, audioLanguage, subtitle,
+            subtitleLanguage, showInfo, background, transparency, palStandard;
+    };
+    ListChoices listChoices() const;
     std::optional<Numbers> checkedNumbers(MessageSink& messages) const;
     void fillChannels(int group);
 
@@ -155,6 +165,7 @@ private:
     // The database's block and entries with the corrections made so far.
     SettingsBlock settings_;
     std::array<std::uint16_t, image::kMaxGroups> startupChannels_;
+    ListChoices opened_{};
 };
 
 }  // namespace kavro

@@ -76,6 +76,7 @@ TEST_F(ParametersFormTest, OpensAndUnchangedOkRewritesOnlyTheDateAndWhatTheRules
     ok(malformed);
     auto& e = expected.settings;
     e[79] = 1, e[35] &= ~0x30;
+    e[38] |= 0x01;  // the subtitle language list was not touched
     EXPECT_EQ(firstDifference(db, expected), "");
 }
 
@@ -118,26 +119,43 @@ TEST_F(ParametersFormTest, ListChoicesStoreTheirCodes) {
     EXPECT_EQ(open().background, 3) << "reopens";
 }
 
-TEST_F(ParametersFormTest, StoredValuesOutsideTheListsOpenWithoutSelection) {
+// Codes the lists cannot show (or show as an item that is written otherwise) survive an
+// untouched OK; a list the user changes writes its code as usual.
+TEST_F(ParametersFormTest, ListsLeftAsTheyOpenedKeepTheirStoredCodes) {
     auto& b = db.settings;
-    b[44] = 0, b[34] = 17, b[78] = 9, b[84] = 0, b[33] = 14 << 3, b[36] &= ~0x30;
+    b[33] = (14 << 3) | 0x80, b[34] = 16, b[36] = (b[36] & ~0x30) | 0x0E, b[37] = 29 | (1 << 5);
+    writeU16(&b[38], 0x4002 | (40 << 2));  // both subtitle bits: OFF; language 40
+    b[44] = 7, b[78] = 181, b[84] = 18;
+    ChannelDatabase expected = db;
+    stampSaveDate(expected.settings, CalendarDate{kNow.year, kNow.month, kNow.day});
+
     ParametersForm form = open();
-    constexpr int kNone = ParametersForm::kNoSelection;  // 100%, OFF, Letter Box, then none:
-    EXPECT_EQ((std::vector<int>{form.transparency, form.showInfo, form.conversion, form.tvType,
-                                form.menuLanguage, form.palStandard}),
-              (std::vector<int>{5, 0, 0, kNone, kNone, kNone}));
+    constexpr int kNone = ParametersForm::kNoSelection;  // 1s, 100%, then nothing chosen:
+    EXPECT_EQ((std::vector<int>{form.showInfo, form.transparency, form.subtitle, form.menuLanguage,
+                                form.audioLanguage, form.subtitleLanguage, form.tvType,
+                                form.conversion, form.palStandard}),
+              (std::vector<int>{1, 5, 0, kNone, kNone, kNone, kNone, kNone, kNone}));
     ok(form);
-    ParametersForm again = open();  // a missing choice stays missing
-    EXPECT_EQ((std::vector<int>{again.tvType, again.menuLanguage}),
-              (std::vector<int>{kNone, kNone}));
-    EXPECT_EQ(settings.palStandard(), 0);
+    EXPECT_EQ(firstDifference(db, expected), "") << "only the date text changes";
+
+    db.settings[84] = 0;  // reads as Letter Box
+    expected.settings[84] = 0;
+    ok(open());
+    EXPECT_EQ(firstDifference(db, expected), "");
+
+    ParametersForm changed = open();
+    changed.tvType = 1, changed.menuLanguage = 2, changed.conversion = 3, changed.showInfo = 2;
+    ok(changed);
+    EXPECT_EQ((std::vector<int>{settings.tvType(), settings.menuLanguage(),
+                                settings.aspectConversion(), settings.showInfoCode()}),
+              (std::vector<int>{1, 2, 4, 24}));
+    EXPECT_EQ(settings.palStandard(), 0) << "still untouched";
 }
 
 // Start-up entries past the groups or channels are corrected in the form and reach the
 // database only through OK; a reference naming no channel has no item.
 TEST_F(ParametersFormTest, StartupGroupAndChannel) {
     db.settings[43] = 7;  // past the 3 groups
-    db.settings[84] = 1;  // Letter Box as OK stores it, so an unchanged OK keeps the block
     db.startupChannels[0] = 9, db.startupChannels[1] = 2, db.startupChannels[2] = 4;
     db.groups[1].refs[0].satIndex = 9;  // "B": 7 names no channel and points nowhere, then 1, 2
     const ChannelDatabase before = db;
@@ -216,6 +234,38 @@ TEST_F(ParametersFormTest, BadBoxesAreReportedAndOkGivesNothing) {
         EXPECT_FALSE(form.accept(messages, kNow));
         ASSERT_EQ(messages.entries.size(), 1u);
         EXPECT_EQ(messages.entries[0].text, c.message);
+    }
+}
+
+// A box is reported while typing only once more digits cannot bring it into range.
+TEST_F(ParametersFormTest, NumberBoxesWhileTyping) {
+    using Box = ParametersForm::NumberBox;
+    const struct {
+        Box box;
+        std::string ParametersForm::*text;
+        const char* value;
+        bool reported;
+    } cases[] = {
+        {Box::Uhf, &ParametersForm::uhfText, "", false},
+        {Box::Uhf, &ParametersForm::uhfText, "2", false},
+        {Box::Uhf, &ParametersForm::uhfText, "0", false},
+        {Box::Uhf, &ParametersForm::uhfText, "69", false},
+        {Box::Uhf, &ParametersForm::uhfText, "1", true},
+        {Box::Uhf, &ParametersForm::uhfText, "7", true},
+        {Box::Uhf, &ParametersForm::uhfText, "70", true},
+        {Box::Uhf, &ParametersForm::uhfText, "4x", true},
+        {Box::Age, &ParametersForm::ageText, "1", false},
+        {Box::Age, &ParametersForm::ageText, "3", true},
+        {Box::Age, &ParametersForm::ageText, "19", true},
+        {Box::Volume, &ParametersForm::volumeText, "21", true},
+        {Box::Volume, &ParametersForm::volumeText, " 2", false},
+    };
+    for (const auto& c : cases) {
+        ParametersForm form = open();
+        form.*c.text = c.value;
+        RecordingMessageSink messages;
+        EXPECT_EQ(form.checkWhileTyping(c.box, messages), !c.reported) << c.value;
+        EXPECT_EQ(messages.entries.size(), c.reported ? 1u : 0u) << c.value;
     }
 }
 
