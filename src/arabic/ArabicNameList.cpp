@@ -1,6 +1,8 @@
 #include "arabic/ArabicNameList.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <limits>
@@ -20,6 +22,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kCountKey = "COUNT";
+// The largest file the profile reader loads.
+constexpr std::uintmax_t kMaxNameListBytes = 16u << 20;
 
 // An integer value the way the profile reads one: blanks, an optional sign and the digits
 // up to the first other character; 0 when there are none. Saturates instead of overflowing.
@@ -137,6 +141,34 @@ int loadArabicNameList(ArabicNameList& list) {
     return loadArabicNameList(list, arabicNameListLocation().readPath);
 }
 
+int loadArabicNameList(ArabicNameList& list, const fs::path& file, MessageSink& messages) {
+    if (const std::optional<std::string> problem = nameListReadProblem(file)) {
+        list.clear();
+        messages.showMessage(strings::FileAccessDenied, file.string() + " (" + *problem + ")");
+        return -1;
+    }
+    return loadArabicNameList(list, file);
+}
+
+std::optional<std::string> nameListReadProblem(const fs::path& file) {
+    if (file.empty()) return std::nullopt;
+    PrivateProfileFile ini;
+    if (ini.read(file) != PrivateProfileFile::ReadResult::Unreadable) return std::nullopt;
+    std::error_code ec;
+    const fs::file_status status = fs::status(file, ec);
+    if (ec) return ec.message();
+    if (fs::is_directory(status)) return std::make_error_code(std::errc::is_a_directory).message();
+    if (!fs::is_regular_file(status)) return std::string("not a regular file");
+    errno = 0;
+    if (std::FILE* f = std::fopen(file.c_str(), "rb"))
+        std::fclose(f);
+    else
+        return std::generic_category().message(errno);
+    if (fs::file_size(file, ec) > kMaxNameListBytes)
+        return std::make_error_code(std::errc::file_too_large).message();
+    return std::make_error_code(std::errc::io_error).message();
+}
+
 int saveArabicNameList(const ArabicNameList& list, const fs::path& file, MessageSink& messages,
                        const fs::path& seed) {
     PrivateProfileFile ini;
@@ -144,8 +176,10 @@ int saveArabicNameList(const ArabicNameList& list, const fs::path& file, Message
         case PrivateProfileFile::ReadResult::Read:
             break;
         case PrivateProfileFile::ReadResult::Unreadable:
-            // Writing now would throw away whatever else the file holds.
-            messages.showMessage(strings::FileAccessDenied, file.string());
+            // Writing now would throw away the entries and whatever else the file holds.
+            messages.showMessage(
+                strings::FileAccessDenied,
+                file.string() + " (" + nameListReadProblem(file).value_or("cannot be read") + ")");
             return -1;
         case PrivateProfileFile::ReadResult::Missing:
             if (!seed.empty() && seed != file &&

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,11 +52,21 @@ inline constexpr std::size_t kMaxEntryBytes = 1023;
 // missing file, section or COUNT gives an empty list. Returns the size of the list.
 int loadArabicNameList(ArabicNameList& list, const std::filesystem::path& file);
 int loadArabicNameList(ArabicNameList& list);
+// The same, for callers that edit the list: a file that is there but cannot be read is
+// reported through `messages` with the reason and gives -1, since taking it for an empty list
+// and saving would throw its entries away.
+int loadArabicNameList(ArabicNameList& list, const std::filesystem::path& file,
+                       MessageSink& messages);
+
+// Why `file` is there but cannot be read as a list, in the system's words ("Permission
+// denied", "Is a directory"); nothing when it can be read or does not exist.
+std::optional<std::string> nameListReadProblem(const std::filesystem::path& file);
 
 // Writes the non-empty entries as CH0, CH1, ... and COUNT, keeping everything else in the file
 // (other sections and keys, comments, CH keys beyond the new COUNT). When `file` does not
-// exist yet and `seed` does, the seed's text is the starting point. Returns the number of
-// entries written, or -1 after telling `messages` why the file could not be written.
+// exist yet and `seed` does, the seed's text is the starting point. A `file` that exists but
+// cannot be read is never replaced. Returns the number of entries written, or -1 after telling
+// `messages` why the file could not be written.
 int saveArabicNameList(const ArabicNameList& list, const std::filesystem::path& file,
                        MessageSink& messages, const std::filesystem::path& seed = {});
 int saveArabicNameList(const ArabicNameList& list, MessageSink& messages);

@@ -118,6 +118,46 @@ TEST_F(ArabicNameListFile, NewFilesFirstCopiesAndFailures) {
     EXPECT_TRUE(fs::is_directory(file));
 }
 
+// A list that is there but cannot be read is no empty list: loading for an edit says why, and
+// no save replaces it.
+TEST_F(ArabicNameListFile, UnreadableFileIsReportedWithTheReasonAndNeverReplaced) {
+    ArabicNameList list;
+    EXPECT_EQ(loadArabicNameList(list, file, messages), 0) << "a missing file is an empty list";
+    EXPECT_TRUE(messages.entries.empty());
+
+    const auto refused = [&](const std::string& reason) {
+        SCOPED_TRACE(reason);
+        messages.entries.clear();
+        list = {"stale"};
+        EXPECT_EQ(loadArabicNameList(list, file, messages), -1);
+        EXPECT_TRUE(list.empty());
+        EXPECT_EQ(save({"A|a|"}), -1);
+        ASSERT_EQ(messages.entries.size(), 2u);
+        for (const auto& entry : messages.entries) {
+            EXPECT_EQ(entry.stringId, strings::FileAccessDenied);
+            EXPECT_NE(entry.text.find(file.string() + " (" + reason + ")"), std::string::npos)
+                << entry.text;
+        }
+    };
+
+    fs::create_directory(file);
+    refused("Is a directory");
+    EXPECT_TRUE(fs::is_directory(file));
+    fs::remove(file);
+
+    writeText(file, "[Channel]\nCOUNT=1\nCH0=A|a|\n");
+    fs::resize_file(file, (16u << 20) + 1);  // beyond any list; sparse, so cheap
+    refused("File too large");
+    EXPECT_EQ(fs::file_size(file), (16u << 20) + 1);
+
+    writeText(file, "[Channel]\nCOUNT=1\nCH0=A|a|\n");
+    fs::permissions(file, fs::perms::none);
+    if (std::ifstream(file).is_open()) GTEST_SKIP() << "permissions do not bind this user";
+    refused("Permission denied");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(readText(file), "[Channel]\nCOUNT=1\nCH0=A|a|\n");
+}
+
 TEST_F(ArabicNameListFile, LivesBesideTheProgramWhenWritableElseInTheUserFolder) {
     const fs::path program = dir.path() / "bin", user = dir.path() / "config" / "kavro";
     const fs::path installed = dir.path() / "usr" / "bin";  // does not exist: not writable

@@ -29,15 +29,16 @@ ListFiles listFiles(const ArgParser& parser) {
     return {where.readPath, where.writePath};
 }
 
-// Loads the list; false (after saying why) when the file is there but cannot be a list.
+// Loads the list; false (after saying why) when the file is there but cannot be read, so that
+// add and del never save a list that lost the file's entries.
 bool loadList(const ListFiles& files, ArabicNameList& list) {
     std::error_code ec;
     if (!files.read.empty() && fs::exists(files.read, ec) && !fs::is_regular_file(files.read, ec)) {
         std::cerr << "kavro-cli: the name list " << files.read.string() << " is not a file.\n";
         return false;
     }
-    loadArabicNameList(list, files.read);
-    return true;
+    CliMessageSink messages;
+    return loadArabicNameList(list, files.read, messages) >= 0;
 }
 
 bool saveList(const ListFiles& files, const ArabicNameList& list) {
@@ -59,11 +60,16 @@ int list(const ArgParser& parser) {
     const ListFiles files = listFiles(parser);
     ArabicNameList entries;
     if (!loadList(files, entries)) return ExitFailed;
+    // Which file was read goes to stderr, so that standard output holds the entries alone.
     std::error_code ec;
-    if (entries.empty() && !fs::exists(files.read, ec))
+    if (files.read.empty() || !fs::exists(files.read, ec))
         std::cerr << "kavro-cli: note: there is no name list at "
                   << (files.read.empty() ? std::string("(no location)") : files.read.string())
                   << " yet\n";
+    else
+        std::cerr << "kavro-cli: " << entries.size()
+                  << (entries.size() == 1 ? " entry" : " entries") << " from "
+                  << files.read.string() << "\n";
     CliMessageSink messages;
     ArabicNameListModel model(messages);
     model.reset(entries);
@@ -199,7 +205,8 @@ Command namesCommand() {
     return {kName, "names list|add|del [--list FILE]",
             "Show or edit the Latin/Arabic name list that arabize uses",
             "  kavro-cli names list\n"
-            "      Prints every entry as one line \"Latin|Arabic\" (UTF-8), in list order.\n"
+            "      Prints every entry as one line \"Latin|Arabic\" (UTF-8), in list order,\n"
+            "      and on stderr which file it read.\n"
             "  kavro-cli names add LATIN ARABIC [--replace]\n"
             "      Appends an entry. When an entry with the same Latin name (capitals or not)\n"
             "      exists, nothing changes unless --replace is given, which changes that\n"
