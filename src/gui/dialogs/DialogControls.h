@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "editing/NameBox.h"
+
+class QComboBox;
+class QDialog;
+class QDialogButtonBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace kavro::gui {
+
+// Validates a dialog's fields when the user leaves one of the watched boxes for another control
+// of the dialog, as the receiver's dialogs do: `check` shows the message of the first bad box
+// and returns that box, which gets the focus back. Moving to the dialog's buttons does not
+// validate: OK validates by itself, and Cancel must stay reachable with a bad value.
+class LeaveValidation : public QObject {
+public:
+    using Check = std::function<QWidget*()>;
+
+    LeaveValidation(QDialog* dialog, QWidget* buttons, Check check);
+    void watch(std::initializer_list<QWidget*> boxes);
+    // Runs the check now and puts the focus into the bad box; true when every box is good.
+    bool validateNow();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QDialog* dialog_;
+    QPointer<QWidget> buttons_;
+    Check check_;
+    bool pending_ = false;
+    bool refocusing_ = false;
+};
+
+// Gives the focus to a box and selects its text, so the bad value can be typed over.
+void focusBox(QWidget* box);
+
+// The "Ok"/"Cancel" row of the edit dialogs, wired to accept() and reject().
+QDialogButtonBox* okCancelButtons(QDialog* dialog, const QString& okText, QPushButton** ok);
+
+// Name boxes: an Arabic-coded stored name opens right-aligned, right to left; the limit is the
+// form's, but never shorter than the text the box is given (a decoded name may be longer).
+void setUpNameBox(QLineEdit* edit, const NameBox& box);
+void setNameBoxText(QLineEdit* edit, const NameBox& box, const std::string& text);
+// The box's text as the form takes it (Windows-1256). While the box shows exactly what it
+// opened with, that is the opening text itself, so an untouched name is recognised as such.
+std::string nameBoxText(const QLineEdit* edit, const NameBox& box);
+
+// A drop-down list with `items` (Windows-1256) and `current` chosen; -1 chooses nothing.
+void fillList(QComboBox* combo, std::span<const char* const> items, int current);
+void fillList(QComboBox* combo, const std::vector<std::string>& items, int current);
+
+}  // namespace kavro::gui
