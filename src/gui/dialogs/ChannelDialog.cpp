@@ -59,6 +59,8 @@ void ChannelDialog::createControls() {
     auto* place = new QGridLayout;
     satellite_ = list("satellite");
     transponder_ = list("transponder");
+    sizeForEntries(satellite_, kSatelliteEntryLength);
+    sizeForEntries(transponder_, kTransponderEntryLength);
     name_ = lineEdit("name");
     original_ = new QPushButton(tr("Original"), this);
     original_->setObjectName(QStringLiteral("original"));

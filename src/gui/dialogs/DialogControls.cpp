@@ -83,6 +83,11 @@ std::string nameBoxText(const QLineEdit* edit, const NameBox& box) {
     return toWindows1256(text);
 }
 
+void sizeForEntries(QComboBox* combo, int characters) {
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(characters);
+}
+
 void fillList(QComboBox* combo, std::span<const char* const> items, int current) {
     std::vector<std::string> texts(items.begin(), items.end());
     fillList(combo, texts, current);
@@ -91,7 +96,10 @@ void fillList(QComboBox* combo, std::span<const char* const> items, int current)
 void fillList(QComboBox* combo, const std::vector<std::string>& items, int current) {
     const QSignalBlocker quiet(combo);
     combo->clear();
-    for (const std::string& item : items) combo->addItem(fromWindows1256(item));
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : items) texts << fromWindows1256(item);
+    combo->addItems(texts);  // one insertion: a list of 360 satellites fills at once
     combo->setCurrentIndex(current >= 0 && current < combo->count() ? current : -1);
 }
 

@@ -57,6 +57,12 @@ void setNameBoxText(QLineEdit* edit, const NameBox& box, const std::string& text
 // opened with, that is the opening text itself, so an untouched name is recognised as such.
 std::string nameBoxText(const QLineEdit* edit, const NameBox& box);
 
+// The satellite and transponder lists hold up to 360 and 4000 entries: sized for `characters`
+// rather than by measuring every entry, which would take longer than opening the dialog.
+void sizeForEntries(QComboBox* combo, int characters);
+inline constexpr int kSatelliteEntryLength = 24;    // "360. " and a 19-character name
+inline constexpr int kTransponderEntryLength = 22;  // "4000. 12345 AUTO 27500"
+
 // A drop-down list with `items` (Windows-1256) and `current` chosen; -1 chooses nothing.
 void fillList(QComboBox* combo, std::span<const char* const> items, int current);
 void fillList(QComboBox* combo, const std::vector<std::string>& items, int current);

@@ -42,6 +42,7 @@ void GroupDialog::createControls() {
     // Created in dialog order, which is the tab order.
     satellite_ = new QComboBox(this);
     satellite_->setObjectName(QStringLiteral("satellite"));
+    sizeForEntries(satellite_, kSatelliteEntryLength);
     fillList(satellite_, form_.satelliteItems, form_.satellite);
     satellite_->setEnabled(form_.satelliteEnabled());
     name_ = new QLineEdit(this);

@@ -31,6 +31,7 @@ void TransponderDialog::createControls() {
         return control;
     };
     satellite_ = add(tr("Satellite :"), new QComboBox(this), "satellite", 2);
+    sizeForEntries(satellite_, kSatelliteEntryLength);
     satellite_->setEnabled(false);  // a transponder stays with its satellite
     frequency_ = add(tr("Frequency :"), new QLineEdit(this), "frequency");
     grid->addWidget(new QLabel(tr("MHZ"), this), row - 1, 2);
