@@ -13,6 +13,7 @@
 #include "gui/app/FileDialogs.h"
 #include "gui/app/GuiMessageSink.h"
 #include "gui/app/Icons.h"
+#include "gui/screenshots/DialogScreenshots.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/DatabaseTree.h"
 
@@ -80,5 +81,6 @@ int main(int argc, char** argv) {
             kind < 0 ? kavro::TreeItemKey::kHeader : static_cast<std::uint16_t>(kind), 4));
         ok &= save(window, out, QStringLiteral("group.png"));
     }
+    ok &= kavro::gui::saveDialogScreenshots(document, &window, out, save);
     return ok ? 0 : 1;
 }
