@@ -177,6 +177,23 @@ TEST_F(EditDialogsTest, SatelliteLnbSwitchFillsBothBoxesAndABadBoxTakesTheFocusB
     EXPECT_EQ(again.form().record, stored) << "unchanged, hidden bytes and Arabic name included";
 }
 
+// Tab walks the controls in the order the receiver's dialog lists them.
+TEST_F(EditDialogsTest, ChannelControlsAreInDialogOrder) {
+    auto form = ChannelForm::open(db, std::nullopt, {}, messages);
+    ChannelDialog dialog(std::move(*form), messages);
+    QStringList order;
+    for (QWidget* w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain())
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
+            w->focusPolicy() & Qt::TabFocus)
+            order << w->objectName();
+    QStringList expected = {"satellite", "transponder", "name",      "original",      "videoPid",
+                            "audioPid",  "pcrPid",      "serviceId", "pmtPid",        "teletextPid",
+                            "ac3Pid",    "xPid",        "type",      "audioLanguage", "limit",
+                            "crypted",   "locked"};
+    for (int i = 1; i <= 16; ++i) expected << QStringLiteral("ecm%1").arg(i);
+    EXPECT_EQ(order, expected);
+}
+
 TEST_F(EditDialogsTest, TransponderNameTakesTwoPlainCharacters) {
     auto form = TransponderForm::forEdit(db, 0, 0);
     TransponderDialog dialog(std::move(*form), messages);
