@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QStyle>
 #include <QTableView>
 #include <QTest>
@@ -147,37 +145,6 @@ TEST_F(GroupDialogTest, SortingByAColumnAndBackByOrder) {
     std::vector<std::uint16_t> numbers;
     for (const ChannelRef& ref : dialog.group()->refs) numbers.push_back(ref.number);
     EXPECT_EQ(numbers, (std::vector<std::uint16_t>{4, 1, 3}));
-}
-
-TEST_F(GroupDialogTest, AnEmptyNameDisablesTheListAndOk) {
-    auto* name = dialog.findChild<QLineEdit*>("name");
-    auto* original = dialog.findChild<QPushButton*>("original");
-    QAbstractButton* ok = okButton(dialog);
-    EXPECT_FALSE(original->isEnabled());
-    name->clear();
-    EXPECT_FALSE(view()->isEnabled() || ok->isEnabled());
-    EXPECT_TRUE(original->isEnabled());
-    QTest::mouseClick(original, Qt::LeftButton);
-    EXPECT_EQ(name->text(), "ALL");
-    EXPECT_TRUE(view()->isEnabled() && ok->isEnabled());
-}
-
-TEST(GroupDialogAddTest, AnotherSatelliteRebuildsTheListAndTheSuggestedName) {
-    ChannelDatabase db = sample();
-    test::RecordingMessageSink messages;
-    GroupDialog dialog(*GroupForm::forAdd(db, messages), messages);
-    dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("   Add new group n° : 02 "));
-    auto* satellite = dialog.findChild<QComboBox*>("satellite");
-    auto* name = dialog.findChild<QLineEdit*>("name");
-    EXPECT_TRUE(satellite->isEnabled());
-    EXPECT_EQ(name->text(), "Nile");
-    EXPECT_EQ(dialog.candidates()->rowCount(), 3) << "DATA too";
-    dialog.candidates()->setData(dialog.candidates()->index(0, 0), Qt::Checked, Qt::CheckStateRole);
-    satellite->setCurrentIndex(1);
-    EXPECT_EQ(name->text(), "Astra");
-    ASSERT_EQ(dialog.candidates()->rowCount(), 2);
-    EXPECT_EQ(dialog.candidates()->index(0, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
 }
 
 }  // namespace
