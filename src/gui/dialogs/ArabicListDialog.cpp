@@ -132,7 +132,7 @@ ArabicListDialog::ArabicListDialog(const ArabicNameListLocation& where, MessageS
     view_->setColumnWidth(0, 50);
     view_->setColumnWidth(1, 200);
     view_->setColumnWidth(2, 200);
-    view_->setMinimumSize(470, 200);
+    view_->setMinimumSize(560, 220);
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
 
     // The menu's keys work in the list; the name boxes keep theirs for text.

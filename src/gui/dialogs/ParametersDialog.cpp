@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTextCharFormat>
 #include <QTimeEdit>
 #include <QVBoxLayout>
@@ -29,7 +30,9 @@ namespace {
 namespace L = settings_lists;
 
 QGroupBox* frame(const QString& title, QLayout* layout) {
-    auto* box = new QGroupBox(title);
+    // The blanks around the receiver's frame titles kept them off the frame line; the style
+    // pads titles itself, and blanks would set them out of line.
+    auto* box = new QGroupBox(title.trimmed());
     box->setLayout(layout);
     return box;
 }
@@ -39,6 +42,11 @@ QFormLayout* formLayout() {
     layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     layout->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return layout;
+}
+
+// Number and password boxes hold a few characters: as wide as a short list.
+int narrowBoxWidth(const QWidget& box) {
+    return box.fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12;
 }
 
 QDateTime atTime(const TimeOfDay& t) {
@@ -130,6 +138,7 @@ QLineEdit* ParametersDialog::numberBox(const char* name, std::string ParametersF
                                        ParametersForm::NumberBox which) {
     auto* box = new QLineEdit(fromWindows1256(form_.*field));
     box->setObjectName(QLatin1String(name));
+    box->setMaximumWidth(narrowBoxWidth(*box));
     connect(box, &QLineEdit::textEdited, this, [this, box, field, which](const QString& text) {
         form_.*field = toWindows1256(text);
         // Reported while typed, once no further digit can bring the number into range.
@@ -173,6 +182,12 @@ QWidget* ParametersDialog::timeFrame() {
     currentDate_->setDateRange(QDate(ParametersForm::kMinYear, 1, 1),
                                QDate(ParametersForm::kMaxYear, 12, 31));
     currentDate_->setCalendarPopup(true);
+    // Room for the whole date beside the calendar button, in any font.
+    for (QWidget* picker :
+         {static_cast<QWidget*>(currentTime_), static_cast<QWidget*>(currentDate_)})
+        picker->setMinimumWidth(
+            picker->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) +
+            picker->style()->pixelMetric(QStyle::PM_ComboBoxFrameWidth) * 2 + 40);
     colourCalendar(currentDate_->calendarWidget());
     showClock();
 
@@ -269,6 +284,7 @@ QWidget* ParametersDialog::lockFrame() {
     auto* password = new QLineEdit(fromWindows1256(form_.passwordText));
     password->setObjectName(QStringLiteral("password"));
     password->setMaxLength(static_cast<int>(ParametersForm::kPasswordLength));
+    password->setMaximumWidth(narrowBoxWidth(*password));
     connect(password, &QLineEdit::textEdited, this,
             [this](const QString& text) { form_.passwordText = toWindows1256(text); });
 
