@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTextCharFormat>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -53,8 +52,8 @@ QDateTime atTime(const TimeOfDay& t) {
     return QDateTime(QDate(2000, 1, 1), QTime(t.hour, t.minute, t.second));
 }
 
-// The date picker's calendar in the receiver maker's colours: a green title with cyan text,
-// ivory days in navy.
+// The date picker's calendar in the program's colours: a green title with cyan text,
+// ivory days in navy (weekends keep their own colour).
 void colourCalendar(QCalendarWidget* calendar) {
     calendar->setStyleSheet(
         QStringLiteral("#qt_calendar_navigationbar { background-color: rgb(0,128,0); }"
@@ -62,11 +61,6 @@ void colourCalendar(QCalendarWidget* calendar) {
                        "QCalendarWidget QAbstractItemView { background-color: rgb(255,255,240);"
                        " color: rgb(0,0,128); selection-background-color: rgb(0,128,0);"
                        " selection-color: rgb(0,255,255); }"));
-    QTextCharFormat days;
-    days.setForeground(QColor(0, 0, 128));
-    for (Qt::DayOfWeek d : {Qt::Monday, Qt::Tuesday, Qt::Wednesday, Qt::Thursday, Qt::Friday,
-                            Qt::Saturday, Qt::Sunday})
-        calendar->setWeekdayTextFormat(d, days);
 }
 
 }  // namespace
