@@ -109,6 +109,15 @@ TEST_F(EditDialogsTest, ArabicChannelNameOpensRightToLeftWithFourteenCharacters)
     EXPECT_EQ(name->maxLength(), 14);
     EXPECT_EQ(name->text(), QString::fromUtf8("قناة"));
 
+    // Fourteen glyphs, one of them lam-alef, read as fifteen letters: the box shows them all.
+    const std::string fifteen = "\xE1\xC7" + std::string(13, '\xC8');
+    encodeReceiverName(fifteen, news.name());
+    ChannelDialog ligature = editChannel(0);
+    EXPECT_EQ(control(ligature, "name")->text().size(), 15);
+    QTest::mouseClick(okButton(ligature), Qt::LeftButton);
+    ASSERT_TRUE(ligature.channel());
+    EXPECT_EQ(ligature.channel()->record, news);
+
     // A Latin name, and the ECM slots shown as the mask says (a set bit: not used).
     db.satellites[0].transponders[0].channels[1].setEcmMask(0xFFFE);
     ChannelDialog latin = editChannel(1);
