@@ -14,6 +14,7 @@
 #include "gui/app/GuiMessageSink.h"
 #include "gui/app/Icons.h"
 #include "gui/screenshots/DialogScreenshots.h"
+#include "gui/screenshots/FindScreenshot.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/DatabaseTree.h"
 
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
             kind < 0 ? kavro::TreeItemKey::kHeader : static_cast<std::uint16_t>(kind), 4));
         ok &= save(window, out, QStringLiteral("group.png"));
     }
+    ok &= kavro::gui::saveFindScreenshot(window, out, save);
     ok &= kavro::gui::saveDialogScreenshots(document, &window, out, save);
     return ok ? 0 : 1;
 }
