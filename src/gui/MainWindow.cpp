@@ -26,6 +26,7 @@
 #include "gui/app/FileDialogs.h"
 #include "gui/app/Icons.h"
 #include "gui/app/StatusPanes.h"
+#include "gui/dialogs/RecordEditor.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/DatabaseTree.h"
 #include "messages/StringIds.h"
@@ -98,6 +99,8 @@ MainWindow::MainWindow(ChannelDocument& document, FileDialogs& fileDialogs, QSet
     createMenus();
     createToolBar();
     connectDocument();
+    // Edit and Add (actions, keys, double-clicks) open the edit dialogs through the views.
+    (new RecordEditor(document_, tree_, list_, this))->connectViews();
 
     // F6 and Shift+F6 move between the two panes.
     auto* nextPane = new QShortcut(QKeySequence(Qt::Key_F6), this);
@@ -285,12 +288,13 @@ void MainWindow::updateCommands() {
     a.selectAll->setEnabled(list_->canSelectAll());
 
     const bool tree = treeIsActive();
+    a.edit->setEnabled(tree ? tree_->canEdit() : list_->canEdit());
+    a.add->setEnabled(tree ? tree_->canAdd() : list_->canAdd());
     a.del->setEnabled(tree ? tree_->canDelete() : list_->canDelete());
-    // The edit dialogs, Find, the transfers, the settings and name-list dialogs and the
-    // other interface languages are not part of this window yet.
-    for (QAction* action :
-         {a.edit, a.add, a.find, a.findNext, a.autoArabisation, a.upload, a.download,
-          a.arabicChannels, a.parameters, a.arabic, a.french, a.language})
+    // Find, the transfers, the settings and name-list dialogs and the other interface
+    // languages are not part of this window yet.
+    for (QAction* action : {a.find, a.findNext, a.autoArabisation, a.upload, a.download,
+                            a.arabicChannels, a.parameters, a.arabic, a.french, a.language})
         action->setEnabled(false);
 }
 

@@ -89,6 +89,20 @@ TEST_F(MainWindowTest, CommandsFollowTheDocumentState) {
     EXPECT_TRUE(a().save->isEnabled());
     EXPECT_FALSE(a().readAgain->isEnabled());
 
+    // Edit, Add and Del follow the focused view: the tree on a satellite, then the list.
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    window.tree()->setFocus();
+    ASSERT_TRUE(window.tree()->selectKey(TreeItemKey::satellite(1)));
+    EXPECT_TRUE(a().edit->isEnabled());
+    EXPECT_TRUE(a().add->isEnabled());
+    EXPECT_TRUE(a().del->isEnabled());
+    window.channelList()->setFocus();
+    window.channelList()->clearSelection();
+    EXPECT_FALSE(a().edit->isEnabled());
+    EXPECT_TRUE(a().add->isEnabled());
+    EXPECT_FALSE(a().del->isEnabled());
+
     // One key, one command: Select All keeps Ctrl+A, Add has Insert.
     std::set<QString> keys;
     for (QAction* action : window.findChildren<QAction*>())
