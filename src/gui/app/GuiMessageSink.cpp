@@ -24,7 +24,9 @@ MessageButton GuiMessageSink::showText(std::string_view text, MessageStyle style
 }
 
 MessageButton GuiMessageSink::show(const QString& text, MessageStyle style) {
-    QMessageBox box(parent_);
+    // Over the open dialog when there is one (a validation message), else over the window.
+    QWidget* over = QApplication::activeModalWidget();
+    QMessageBox box(over ? over : parent_.data());
     box.setWindowTitle(QApplication::applicationDisplayName());
     box.setText(text);
     box.setLayoutDirection(QApplication::layoutDirection());
