@@ -27,6 +27,7 @@
 #include "gui/app/Icons.h"
 #include "gui/app/StatusPanes.h"
 #include "gui/dialogs/RecordEditor.h"
+#include "gui/find/FindController.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/DatabaseTree.h"
 #include "messages/StringIds.h"
@@ -101,6 +102,9 @@ MainWindow::MainWindow(ChannelDocument& document, FileDialogs& fileDialogs, QSet
     connectDocument();
     // Edit and Add (actions, keys, double-clicks) open the edit dialogs through the views.
     (new RecordEditor(document_, tree_, list_, this))->connectViews();
+    auto* find = new FindController(document_, tree_, list_, this);
+    connect(actions_->find, &QAction::triggered, find, &FindController::find);
+    connect(actions_->findNext, &QAction::triggered, find, &FindController::findNext);
 
     // F6 and Shift+F6 move between the two panes.
     auto* nextPane = new QShortcut(QKeySequence(Qt::Key_F6), this);
@@ -283,7 +287,7 @@ void MainWindow::updateCommands() {
     const bool modified = document_.isModified();
     a.save->setEnabled(loaded && modified);
     a.readAgain->setEnabled(loaded && modified && !document_.receivedFromReceiver());
-    for (QAction* action : {a.saveAs, a.removeData, a.removeCBand, a.sort})
+    for (QAction* action : {a.saveAs, a.find, a.findNext, a.removeData, a.removeCBand, a.sort})
         action->setEnabled(loaded);
     a.selectAll->setEnabled(list_->canSelectAll());
 
@@ -291,10 +295,10 @@ void MainWindow::updateCommands() {
     a.edit->setEnabled(tree ? tree_->canEdit() : list_->canEdit());
     a.add->setEnabled(tree ? tree_->canAdd() : list_->canAdd());
     a.del->setEnabled(tree ? tree_->canDelete() : list_->canDelete());
-    // Find, the transfers, the settings and name-list dialogs and the other interface
-    // languages are not part of this window yet.
-    for (QAction* action : {a.find, a.findNext, a.autoArabisation, a.upload, a.download,
-                            a.arabicChannels, a.parameters, a.arabic, a.french, a.language})
+    // The transfers, the settings and name-list dialogs and the other interface languages
+    // are not part of this window yet.
+    for (QAction* action : {a.autoArabisation, a.upload, a.download, a.arabicChannels, a.parameters,
+                            a.arabic, a.french, a.language})
         action->setEnabled(false);
 }
 

@@ -77,7 +77,8 @@ TEST_F(MainWindowTest, CommandsFollowTheDocumentState) {
     ASSERT_TRUE(window.openFile(QString::fromStdString(demoPath)));  // clean
     EXPECT_FALSE(a().save->isEnabled());
     EXPECT_FALSE(a().readAgain->isEnabled());
-    for (QAction* action : {a().saveAs, a().removeData, a().removeCBand, a().sort})
+    for (QAction* action :
+         {a().saveAs, a().find, a().findNext, a().removeData, a().removeCBand, a().sort})
         EXPECT_TRUE(action->isEnabled());
 
     a().removeData->trigger();  // modified

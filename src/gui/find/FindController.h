@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include "gui/find/FindDialog.h"
+
 namespace kavro {
 class ChannelDocument;
 }
@@ -11,7 +13,6 @@ namespace kavro::gui {
 
 class ChannelList;
 class DatabaseTree;
-class FindDialog;
 
 // Find and Find Next for the window. Owns the one modeless Find dialog, made on the first Find
 // and afterwards only shown and hidden, so its text lives on for Find Next.
