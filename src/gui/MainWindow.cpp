@@ -16,7 +16,9 @@
 #include <QToolButton>
 #include <QUndoStack>
 
+#include "arabic/ArabicNameList.h"
 #include "document/ChannelDocument.h"
+#include "document/commands/AutoArabize.h"
 #include "document/commands/RemoveCBand.h"
 #include "document/commands/RemoveDataChannels.h"
 #include "document/commands/RenumberChannels.h"
@@ -26,6 +28,8 @@
 #include "gui/app/FileDialogs.h"
 #include "gui/app/Icons.h"
 #include "gui/app/StatusPanes.h"
+#include "gui/dialogs/ArabicListDialog.h"
+#include "gui/dialogs/ParametersDialog.h"
 #include "gui/dialogs/RecordEditor.h"
 #include "gui/find/FindController.h"
 #include "gui/views/ChannelList.h"
@@ -213,6 +217,15 @@ void MainWindow::createMenus() {
     connect(a.removeCBand, &QAction::triggered, this, &MainWindow::removeCBand);
     connect(a.sort, &QAction::triggered, this, &MainWindow::sortChannels);
     connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(a.parameters, &QAction::triggered, this,
+            [this] { ParametersDialog::run(document_, this); });
+    connect(a.arabicChannels, &QAction::triggered, this, [this] {
+        ArabicListDialog::run(arabicNameListLocation(), document_.messages(), this);
+    });
+    connect(a.autoArabisation, &QAction::triggered, this, [this] {
+        const int renamed = autoArabize(document_);
+        message_->setText(tr("%n channel(s) renamed", "", renamed));
+    });
 }
 
 void MainWindow::createToolBar() {
@@ -287,7 +300,8 @@ void MainWindow::updateCommands() {
     const bool modified = document_.isModified();
     a.save->setEnabled(loaded && modified);
     a.readAgain->setEnabled(loaded && modified && !document_.receivedFromReceiver());
-    for (QAction* action : {a.saveAs, a.find, a.findNext, a.removeData, a.removeCBand, a.sort})
+    for (QAction* action : {a.saveAs, a.find, a.findNext, a.autoArabisation, a.removeData,
+                            a.removeCBand, a.sort, a.parameters})
         action->setEnabled(loaded);
     a.selectAll->setEnabled(list_->canSelectAll());
 
@@ -295,10 +309,8 @@ void MainWindow::updateCommands() {
     a.edit->setEnabled(tree ? tree_->canEdit() : list_->canEdit());
     a.add->setEnabled(tree ? tree_->canAdd() : list_->canAdd());
     a.del->setEnabled(tree ? tree_->canDelete() : list_->canDelete());
-    // The transfers, the settings and name-list dialogs and the other interface languages
-    // are not part of this window yet.
-    for (QAction* action : {a.autoArabisation, a.upload, a.download, a.arabicChannels, a.parameters,
-                            a.arabic, a.french, a.language})
+    // The transfers and the other interface languages are not part of this window yet.
+    for (QAction* action : {a.upload, a.download, a.arabic, a.french, a.language})
         action->setEnabled(false);
 }
 
