@@ -36,6 +36,10 @@ inline constexpr int DownloadHeaderDone = 2508;
 inline constexpr int DownloadDone = 2509;
 inline constexpr int DownloadFailed = 2510;
 inline constexpr int CannotReadFromList = 2511;
+inline constexpr int ReceiverSilent = 2512;      // seconds of silence
+inline constexpr int ImageTooShort = 2513;       // announced image length
+inline constexpr int ReceiverEndedEarly = 2514;  // bytes sent, image size (joined)
+inline constexpr int TransferCancelled = 2515;
 
 // Edit dialogs.
 inline constexpr int NewItemName = 2640;  // "New", the name an add dialog proposes

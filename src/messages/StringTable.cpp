@@ -73,6 +73,12 @@ constexpr std::pair<int, std::string_view> kStrings[] = {
      "Failed to Download data.\nWant r\xE9"
      "essayer another time!"},
     {CannotReadFromList, "Cannot read data from list."},
+    {ReceiverSilent, "The receiver stopped answering: nothing arrived for %d s."},
+    {ImageTooShort,
+     "The receiver announced an image of %d bytes, too short for a receiver database.\n"
+     "Nothing was received."},
+    {ReceiverEndedEarly, "The receiver ended the transfer after %1 of %2 bytes."},
+    {TransferCancelled, "The transfer was cancelled."},
     {NewItemName, "New"},
     {CryptedRenameQuestion, "This channal is Crypted! are you sure to rename it?"},
     {FindAllSatellites, "All Satellites"},
@@ -132,6 +138,9 @@ std::string_view stringText(int id) {
 }
 
 std::string formatText(std::string_view text, std::string_view argument) {
+    if (const auto at = argument.find(kReasonSeparator); at != std::string_view::npos)
+        return formatText(text, argument.substr(0, at)) + "\n" +
+               std::string(argument.substr(at + 1));
     if (argument.find(kArgumentSeparator) == std::string_view::npos)
         return replaceFirst(text, "%s", "%1", argument);
     // Joined arguments fill "%1", "%2" ... in order.
@@ -155,6 +164,15 @@ std::string joinArguments(std::initializer_list<std::string_view> arguments) {
         if (!first) out += kArgumentSeparator;
         out += a;
         first = false;
+    }
+    return out;
+}
+
+std::string withReason(std::string_view argument, std::string_view reason) {
+    std::string out(argument);
+    if (!reason.empty()) {
+        out += kReasonSeparator;
+        out += reason;
     }
     return out;
 }

@@ -18,6 +18,12 @@ std::string formatText(std::string_view text, std::string_view argument);
 inline constexpr char kArgumentSeparator = '\x1F';
 std::string joinArguments(std::initializer_list<std::string_view> arguments);
 
+// An argument that also carries the system's reason for a failure ("Permission denied"): the
+// text is filled with `argument` as usual and the reason follows on a line of its own, e.g.
+// showMessage(FileWriteError, withReason(path, std::strerror(errno))).
+inline constexpr char kReasonSeparator = '\x1E';
+std::string withReason(std::string_view argument, std::string_view reason);
+
 // Fills the first "%d" or "%1" of `text` with `value`.
 std::string formatText(std::string_view text, long long value);
 

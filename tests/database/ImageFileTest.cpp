@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "DatabaseBuilder.h"
 #include "RecordingMessageSink.h"
@@ -50,8 +57,9 @@ TEST_F(ImageFileTest, ReadFileRefusesEachFailingCheckWithItsMessageAndKeepsTheDa
         int id;
         std::string text;  // "%s" stands for the path
     } cases[] = {
-        {dir.file("missing.ird"), strings::FileNotFound, "%s was not found."},
-        {dir.path().string(), strings::FileAccessDenied, "%s cannot be accessed."},
+        {dir.file("missing.ird"), strings::FileNotFound,
+         "%s was not found.\nNo such file or directory"},
+        {dir.path().string(), strings::FileAccessDenied, "%s cannot be accessed.\nIs a directory"},
         {write("short.ird", IrdImage(img.begin(), img.begin() + kMinFileSize - 1)),
          strings::UnsupportedFile, unsupported},
         {write("empty.ird", {}), strings::UnsupportedFile, unsupported},
@@ -112,6 +120,144 @@ TEST_F(ImageFileTest, WriteFileWritesOneStampedImageOrSaysWhyAndKeepsTheOldFileA
     EXPECT_TRUE(fs::is_directory(dir.file("folder.ird")));
     EXPECT_TRUE(test::readBytes(path) == test::makeImage(stamped));
     EXPECT_EQ(filesInDir(), 3);
+}
+
+// What `run` returns, run as an unprivileged user: root may write anywhere, which would hide
+// the refusals a user meets.
+std::string asUser(const std::function<std::string()>& run) {
+    if (::geteuid() != 0) return run();
+    int fds[2];
+    if (::pipe(fds) != 0) return "no pipe";
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+        const std::string result = run();
+        const bool sent = ::write(fds[1], result.data(), result.size()) == ssize_t(result.size());
+        ::_exit(sent ? 0 : 3);
+    }
+    ::close(fds[1]);
+    std::string result;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) result.append(buffer, n);
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? result : "the user's run failed";
+}
+
+// "saved", or the message the save showed.
+std::string saveOutcome(const ChannelDatabase& db, const std::string& path) {
+    test::RecordingMessageSink messages;
+    if (writeFile(db, path, messages)) return "saved";
+    return messages.entries.empty() ? "refused silently" : messages.entries.back().text;
+}
+
+std::string writeError(const std::string& path, const std::string& reason) {
+    return "An error occurred while writing " + path + ".\n" + reason;
+}
+
+TEST_F(ImageFileTest, SaveThroughLinksWritesTheirTargetAndKeepsTheLinks) {
+    ChannelDatabase stamped = previous;
+    stampSaveDate(stamped.settings, today());
+    const std::string real = write("real.ird", IrdImage(1000, 0x42));
+    fs::permissions(real, fs::perms(0640));
+    fs::create_directory(dir.file("sub"));
+    fs::create_symlink("real.ird", dir.file("link.ird"));
+    fs::create_symlink("../link.ird", dir.file("sub/chain.ird"));
+    fs::create_symlink("made.ird", dir.file("dangling.ird"));
+    fs::create_symlink("loop-b.ird", dir.file("loop-a.ird"));
+    fs::create_symlink("loop-a.ird", dir.file("loop-b.ird"));
+
+    ASSERT_EQ(saveOutcome(db, dir.file("sub/chain.ird")), "saved");
+    EXPECT_TRUE(fs::is_symlink(dir.file("sub/chain.ird")));
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.ird")));
+    EXPECT_EQ(fs::read_symlink(dir.file("link.ird")), "real.ird");
+    EXPECT_TRUE(test::readBytes(real) == test::makeImage(stamped));
+    EXPECT_EQ(fs::status(real).permissions(), fs::perms(0640)) << "the file keeps its mode";
+
+    ASSERT_EQ(saveOutcome(db, dir.file("dangling.ird")), "saved");
+    EXPECT_TRUE(fs::is_symlink(dir.file("dangling.ird")));
+    EXPECT_EQ(test::readBytes(dir.file("made.ird")).size(), kSize);
+
+    EXPECT_EQ(saveOutcome(db, dir.file("loop-a.ird")),
+              writeError(dir.file("loop-a.ird"), "Too many levels of symbolic links"));
+    // Nothing left beside the targets: 4 links (2 of them looping), 2 files, the folder.
+    EXPECT_EQ(filesInDir(), 7);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("sub")), fs::directory_iterator()), 1);
+}
+
+// A save never replaces a folder, a fifo or a socket with a file, and an open never blocks on
+// a fifo.
+TEST_F(ImageFileTest, SaveAndOpenRefuseWhatIsNotAFile) {
+    const std::string fifo = dir.file("fifo.ird");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const std::string socketPath = dir.file("socket.ird");
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const std::string folder = dir.file("folder.ird");
+    fs::create_directory(folder);
+
+    EXPECT_EQ(saveOutcome(db, fifo), writeError(fifo, "Is a named pipe, not a file"));
+    EXPECT_EQ(saveOutcome(db, socketPath), writeError(socketPath, "Is a socket, not a file"));
+    EXPECT_EQ(saveOutcome(db, folder), writeError(folder, "Is a directory"));
+    EXPECT_FALSE(readFile(db, fifo, messages));
+    EXPECT_EQ(messages.entries.back().text,
+              fifo + " cannot be accessed.\nIs a named pipe, not a file");
+    ::close(sock);
+
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_TRUE(fs::is_socket(socketPath));
+    EXPECT_TRUE(fs::is_empty(folder));
+    EXPECT_EQ(filesInDir(), 3);
+    EXPECT_EQ(db, previous);
+}
+
+TEST_F(ImageFileTest, SaveRefusesADeviceNodeAndLeavesItAlone) {
+    const std::string node = dir.file("null.ird");
+    if (::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "no permission to make a device node: " << std::strerror(errno);
+    EXPECT_EQ(saveOutcome(db, node), writeError(node, "Is a device, not a file"));
+    struct stat info {};
+    ASSERT_EQ(::lstat(node.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+    EXPECT_EQ(info.st_rdev, makedev(1, 3));
+    EXPECT_EQ(filesInDir(), 1);
+}
+
+// The old file stays whole and the message names the system's reason.
+TEST_F(ImageFileTest, SaveWhereTheUserMayNotWriteKeepsTheOldFileAndSaysWhy) {
+    const IrdImage old(1000, 0x42);
+    fs::create_directory(dir.file("locked"));
+    const std::string inLocked = dir.file("locked/ChData.ird");
+    ASSERT_TRUE(test::writeBytes(inLocked, old));
+    fs::permissions(inLocked, fs::perms(0666));  // only the folder stands in the way
+    fs::permissions(dir.file("locked"), fs::perms(0555));
+    fs::permissions(dir.path(), fs::perms(0777));
+    const std::string readOnly = write("read-only.ird", old);
+    fs::permissions(readOnly, fs::perms(0444));
+    const std::string unreadable = write("unreadable.ird", test::makeImage(previous));
+    fs::permissions(unreadable, fs::perms(0));
+
+    EXPECT_EQ(asUser([&] { return saveOutcome(db, inLocked); }),
+              writeError(inLocked, "Permission denied"));
+    EXPECT_EQ(asUser([&] { return saveOutcome(db, readOnly); }),
+              writeError(readOnly, "Permission denied"));
+    EXPECT_EQ(asUser([&] {
+                  ChannelDatabase read;
+                  test::RecordingMessageSink m;
+                  return readFile(read, unreadable, m) ? "read" : m.entries.back().text;
+              }),
+              unreadable + " cannot be accessed.\nPermission denied");
+    EXPECT_TRUE(test::readBytes(inLocked) == old);
+    EXPECT_TRUE(test::readBytes(readOnly) == old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("locked")), fs::directory_iterator()),
+              1);
+    EXPECT_EQ(filesInDir(), 3);
+    fs::permissions(dir.file("locked"), fs::perms(0755));
 }
 
 }  // namespace
