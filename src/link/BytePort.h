@@ -24,6 +24,12 @@ public:
     virtual bool writeByte(std::uint8_t byte) = 0;
     // True only when all `length` bytes were written; false at once for no data.
     virtual bool writeBlock(const std::uint8_t* data, std::size_t length) = 0;
+
+    // The next `count` bytes are one block (a header or a packet) that the reads take in a row,
+    // until it is complete or a read finds nothing; anything written ends it. A port may let
+    // such bytes gather instead of waking up for each; every read still returns as it always
+    // does. Ports that gain nothing from it ignore it.
+    virtual void expectBlock(std::size_t count) { (void)count; }
 };
 
 }  // namespace kavro

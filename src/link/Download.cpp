@@ -27,11 +27,16 @@ std::optional<IrdImage> buildImage(const ChannelDatabase& db, MessageSink& messa
 
 class DownloadRun {
 public:
-    DownloadRun(BytePort& port, TransferSession& session, MillisecondClock& clock)
-        : port_(port), session_(session), clock_(clock) {}
+    DownloadRun(BytePort& port, TransferSession& session, MessageSink& messages,
+                const TransferOptions& options, TransferReport& report)
+        : port_(port),
+          session_(session),
+          report_(report),
+          line_(port, session, messages, options, report) {}
 
     bool send(const IrdImage& image) {
         if (!callReceiver()) return false;
+        line_.watchSilence();
         session_.setStatusText({});
         if (!sendCode(kStart)) return false;
 
@@ -40,18 +45,19 @@ public:
         std::size_t position = kHeaderSize;
         session_.setStatus(strings::DownloadHeaderDone);
 
-        if (!awaitCode(kHeaderAccepted) || !sendCode(kDataReady)) return false;
-        if (!awaitCode(kSendPacket)) return false;
+        if (!awaitCode(kHeaderAccepted)) return false;
+        report_.imageBytes = kHeaderSize;
+        if (!sendCode(kDataReady) || !awaitCode(kSendPacket)) return false;
 
         for (std::uint64_t packets = 1;; ++packets) {
-            if (session_.pollCancel()) return false;
+            if (line_.pollCancel()) return false;
+            const std::size_t n =
+                position < image.size() ? std::min(image.size() - position, kPayloadSize) : 0;
             const Packet packet =
-                position < image.size()
-                    ? makeDataPacket(image.data() + position,
-                                     std::min(image.size() - position, kPayloadSize))
-                    : makeFillerPacket();
+                n > 0 ? makeDataPacket(image.data() + position, n) : makeFillerPacket();
             if (!port_.writeBlock(packet.data(), packet.size())) return false;
             if (!awaitCode(kPacketAccepted)) return false;
+            report_.imageBytes += n;
             position += kPayloadSize;
             session_.setProgress(downloadPercent(packets));
             if (!sendCode(kPacketFinished)) return false;
@@ -59,8 +65,9 @@ public:
             // The receiver, not the PC, ends the loop: 0xE7 asks for more, 0xEB ends.
             std::uint8_t answer = 0;
             for (;;) {
-                const ReadOutcome got = pollAndRead(port_, session_, answer);
-                if (got == ReadOutcome::Cancelled) return false;
+                const ReadOutcome got = line_.read(answer);
+                if (got == ReadOutcome::Cancelled || got == ReadOutcome::ReceiverSilent)
+                    return false;
                 if (got == ReadOutcome::Byte && (answer == kSendPacket || answer == kEndOfTransfer))
                     break;
             }
@@ -76,24 +83,25 @@ private:
     // Calls with 0xE1 about every read time-out until the receiver answers 0xE2, for at most
     // 20 seconds.
     bool callReceiver() {
-        const std::uint64_t start = clock_.milliseconds();
+        MillisecondClock& clock = line_.clock();
+        const std::uint64_t start = clock.milliseconds();
         for (;;) {
-            if (session_.pollCancel()) return false;
+            if (line_.pollCancel()) return false;
             if (!sendCode(kSenderReady)) return false;
             std::uint8_t byte = 0;
             if (port_.readByte(byte) == 1 && byte == kReceiverReady) return true;
-            const auto elapsed = static_cast<int>((clock_.milliseconds() - start) / 1000);
+            const auto elapsed = static_cast<int>((clock.milliseconds() - start) / 1000);
             session_.showCountdown(elapsed);
             if (elapsed >= kCallSeconds) return false;
         }
     }
 
-    // Noise and silence are passed over; only Cancel ends the wait.
+    // Noise is passed over; Cancel or a silent receiver ends the wait.
     bool awaitCode(std::uint8_t expected) {
         for (;;) {
             std::uint8_t byte = 0;
-            const ReadOutcome got = pollAndRead(port_, session_, byte);
-            if (got == ReadOutcome::Cancelled) return false;
+            const ReadOutcome got = line_.read(byte);
+            if (got == ReadOutcome::Cancelled || got == ReadOutcome::ReceiverSilent) return false;
             if (got == ReadOutcome::Byte && byte == expected) return true;
         }
     }
@@ -102,13 +110,17 @@ private:
 
     BytePort& port_;
     TransferSession& session_;
-    MillisecondClock& clock_;
+    TransferReport& report_;
+    ReceiverLine line_;
 };
 
 }  // namespace
 
 bool download(BytePort& port, TransferSession& session, const ChannelDatabase& db,
-              MessageSink& messages, MillisecondClock& clock) {
+              MessageSink& messages, const TransferOptions& options, TransferReport* report) {
+    TransferReport ignored;
+    TransferReport& told = report ? *report : ignored;
+    told = {};
     session.setProgress(0);
     if (!port.isOpen() && !port.open()) return false;
 
@@ -118,8 +130,9 @@ bool download(BytePort& port, TransferSession& session, const ChannelDatabase& d
         port.close();
         return false;
     }
+    told.imageSize = image->size();
 
-    DownloadRun run(port, session, clock);
+    DownloadRun run(port, session, messages, options, told);
     if (!run.send(*image)) {
         port.close();
         session.setStatus(strings::DownloadFailed);
@@ -129,6 +142,13 @@ bool download(BytePort& port, TransferSession& session, const ChannelDatabase& d
     session.setStatus(strings::DownloadDone);
     messages.showMessage(strings::DownloadDone);
     return true;
+}
+
+bool download(BytePort& port, TransferSession& session, const ChannelDatabase& db,
+              MessageSink& messages, MillisecondClock& clock) {
+    TransferOptions options;
+    options.clock = &clock;
+    return download(port, session, db, messages, options);
 }
 
 }  // namespace kavro

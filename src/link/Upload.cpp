@@ -18,30 +18,43 @@ using namespace link;
 class UploadRun {
 public:
     UploadRun(BytePort& port, TransferSession& session, MessageSink& messages,
-              MillisecondClock& clock)
-        : port_(port), session_(session), messages_(messages), clock_(clock) {}
+              const TransferOptions& options, TransferReport& report)
+        : port_(port),
+          session_(session),
+          messages_(messages),
+          report_(report),
+          line_(port, session, messages, options, report) {}
 
-    // Steps up to the end code; the image is then complete and the port closed.
-    bool receive(IrdImage& image) {
+    // Steps up to the end code; the image is then complete and the port closed. `imageLength`
+    // gets the length the header announced.
+    bool receive(IrdImage& image, std::uint64_t& imageLength) {
         if (!awaitCall()) return false;
+        line_.watchSilence();
         session_.setStatusText({});
         if (!send(kReceiverReady)) return false;
         // A receiver that called twice may still have a second 0xE1 on its way.
         if (!awaitCode(kStart, kSenderReady) || !send(kSendHeader)) return false;
 
         std::uint8_t header[kHeaderSize];
-        const BlockRead got = readBlock(port_, session_, header, kHeaderSize);
-        if (got.cancelled || got.received < kHeaderSize) return false;
+        const BlockRead got = line_.readBlock(header, kHeaderSize);
+        if (got.cancelled || got.receiverSilent || got.received < kHeaderSize) return false;
         if (readU32(header + image::kVersionOffset) != image::kDataVersion) {
             messages_.showText("DATA version must be: 00008209 !!!");
             return false;
         }
         if (readU32(header + image::kMagicOffset) != image::kMagic) return false;
 
-        const std::uint64_t imageLength =
-            static_cast<std::uint64_t>(readU32(header + kDataLengthOffset)) + kHeaderSize;
+        imageLength = static_cast<std::uint64_t>(readU32(header + kDataLengthOffset)) + kHeaderSize;
+        report_.imageSize = imageLength;
         if (imageLength > kMaxUploadImageSize) {
             messages_.showMessageNumber(strings::ImageTooLong, static_cast<long long>(imageLength));
+            return false;
+        }
+        // Whatever the receiver sends, the result must be an image the editor can open; a
+        // short one would read as an empty database and pass for a successful upload.
+        if (imageLength < image::kMinFileSize) {
+            messages_.showMessageNumber(strings::ImageTooShort,
+                                        static_cast<long long>(imageLength));
             return false;
         }
         if (imageLength > image.size()) {
@@ -57,18 +70,21 @@ public:
         session_.setStatus(strings::UploadHeaderDone);
         std::memcpy(image.data(), header, kHeaderSize);
         std::uint64_t position = kHeaderSize;
+        report_.imageBytes = position;
 
         if (!awaitCode(kDataReady) || !send(kSendPacket)) return false;
 
         Packet packet;
         for (std::uint64_t packets = 1;; ++packets) {
-            const BlockRead block = readBlock(port_, session_, packet.data(), kPacketSize);
-            if (block.cancelled || block.received < kPacketSize) return false;
+            const BlockRead block = line_.readBlock(packet.data(), kPacketSize);
+            if (block.cancelled || block.receiverSilent || block.received < kPacketSize)
+                return false;
             if (position < imageLength) {
                 const auto n = static_cast<std::size_t>(
                     std::min<std::uint64_t>(imageLength - position, kPayloadSize));
                 if (!packetIsValid(packet)) return false;
                 std::memcpy(image.data() + position, packet.data() + 1, n);
+                report_.imageBytes += n;
             }
             if (!send(kPacketAccepted)) return false;
             const int percent = uploadPercent(packets, imageLength);
@@ -97,26 +113,27 @@ private:
     // The receiver announces itself with 0xE1; anything else on the line before that is
     // ignored. Gives up after 20 seconds.
     bool awaitCall() {
-        const std::uint64_t start = clock_.milliseconds();
+        MillisecondClock& clock = line_.clock();
+        const std::uint64_t start = clock.milliseconds();
         for (;;) {
             std::uint8_t byte = 0;
-            const ReadOutcome got = pollAndRead(port_, session_, byte);
+            const ReadOutcome got = line_.read(byte);
             if (got == ReadOutcome::Cancelled) return false;
             if (got == ReadOutcome::Byte && byte == kSenderReady) return true;
-            const auto elapsed = static_cast<int>((clock_.milliseconds() - start) / 1000);
+            const auto elapsed = static_cast<int>((clock.milliseconds() - start) / 1000);
             session_.showCountdown(elapsed);
             if (elapsed >= kCallSeconds) return false;
         }
     }
 
     // The first byte that arrives must be `expected`; only a repeat of `skipped` (when given)
-    // is passed over. No time limit: Cancel ends the wait.
+    // is passed over. Cancel or a silent receiver ends the wait.
     bool awaitCode(std::uint8_t expected, int skipped = -1) {
         for (;;) {
             std::uint8_t byte = 0;
-            const ReadOutcome got = pollAndRead(port_, session_, byte);
-            if (got == ReadOutcome::Cancelled) return false;
+            const ReadOutcome got = line_.read(byte);
             if (got == ReadOutcome::Nothing) continue;
+            if (got != ReadOutcome::Byte) return false;
             if (byte == expected) return true;
             if (byte != skipped) return false;
         }
@@ -127,13 +144,17 @@ private:
     BytePort& port_;
     TransferSession& session_;
     MessageSink& messages_;
-    MillisecondClock& clock_;
+    TransferReport& report_;
+    ReceiverLine line_;
 };
 
 }  // namespace
 
 bool upload(BytePort& port, TransferSession& session, ChannelDatabase& db, MessageSink& messages,
-            MillisecondClock& clock, IrdImage* receivedImage) {
+            const TransferOptions& options, TransferReport* report, IrdImage* receivedImage) {
+    TransferReport ignored;
+    TransferReport& told = report ? *report : ignored;
+    told = {};
     session.setProgress(0);
     if (!port.isOpen() && !port.open()) return false;
 
@@ -146,8 +167,9 @@ bool upload(BytePort& port, TransferSession& session, ChannelDatabase& db, Messa
         return false;
     }
 
-    UploadRun run(port, session, messages, clock);
-    if (!run.receive(image)) {
+    UploadRun run(port, session, messages, options, told);
+    std::uint64_t imageLength = 0;
+    if (!run.receive(image, imageLength)) {
         run.failureEnding();
         return false;
     }
@@ -168,10 +190,22 @@ bool upload(BytePort& port, TransferSession& session, ChannelDatabase& db, Messa
         run.failureEnding();
         return false;
     }
-    if (receivedImage) *receivedImage = std::move(image);
+    if (receivedImage) {
+        // Only what arrived: the zeros the reader saw past a shorter image are not the
+        // receiver's.
+        image.resize(static_cast<std::size_t>(imageLength));
+        *receivedImage = std::move(image);
+    }
     session.setStatus(strings::UploadDone);
     messages.showMessage(strings::UploadDone);
     return true;
+}
+
+bool upload(BytePort& port, TransferSession& session, ChannelDatabase& db, MessageSink& messages,
+            MillisecondClock& clock, IrdImage* receivedImage) {
+    TransferOptions options;
+    options.clock = &clock;
+    return upload(port, session, db, messages, options, nullptr, receivedImage);
 }
 
 }  // namespace kavro

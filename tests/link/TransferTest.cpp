@@ -13,6 +13,7 @@
 #include "database/ImageReader.h"
 #include "link/Download.h"
 #include "link/LinkFormat.h"
+#include "link/TransferOptions.h"
 #include "link/Upload.h"
 #include "messages/StringIds.h"
 #include "messages/StringTable.h"
@@ -33,6 +34,11 @@ struct LinkTest : ::testing::Test {
     ChannelDatabase db = makeRandomDatabase(5);
     const ChannelDatabase before = db;
 
+    TransferOptions options = [this] {
+        TransferOptions o;
+        o.clock = &clock;
+        return o;
+    }();
     int readsAtCancel = -1;
 
     // A receiver from `script` and its port; with `cancelWhenStuck` Cancel is pressed once the
@@ -45,12 +51,21 @@ struct LinkTest : ::testing::Test {
         messages.entries.clear();
         readsAtCancel = -1;
         session.cancelWhen = [this, cancelWhenStuck, start = clock.now] {
+            // A transfer that would wait for ever ends here, as cancelled, and fails its test.
+            if (clock.now - start > 3'600'000) return true;
             const bool stuck = receiver->log().hung || script.silent;
             if (!cancelWhenStuck || !stuck || clock.now - start < 5000) return false;
             readsAtCancel = port->reads;
             return true;
         };
         return *port;
+    }
+
+    // The transfer gave up `limitMs` after the receiver's last byte, within one silent read.
+    void expectSilenceOf(std::uint64_t limitMs) {
+        ASSERT_GT(port->lastByteAtMs, 0u);
+        EXPECT_GE(port->endedAtMs - port->lastByteAtMs, limitMs);
+        EXPECT_LE(port->endedAtMs - port->lastByteAtMs, limitMs + MemoryPort::kSilentReadMs);
     }
 
     int count(std::uint8_t code) const {
@@ -109,10 +124,11 @@ TEST_F(UploadTest, ImageArrivesByteExactAfterNoiseAndADoubleCall) {
 }
 
 // The header's length decides the packets and how much of the last one is stored; a body
-// filling its packets exactly takes one more that is neither checked nor stored.
+// filling its packets exactly takes one more that is neither checked nor stored. Exactly the
+// bytes that arrived come back, however short of a whole image.
 TEST_F(UploadTest, AnnouncedLengthDecidesThePacketsAndTheStoredBytes) {
-    for (auto [dataLength, packets, badPacket] : {std::tuple{10u * 1021 + 100, 11, 0},
-                                                  {10u * 1021, 11, 11},
+    for (auto [dataLength, packets, badPacket] : {std::tuple{578u * 1021 - 300, 578, 0},
+                                                  {578u * 1021, 579, 579},
                                                   {image::kSize + 3000 - 64, 645, 0}}) {
         SCOPED_TRACE(dataLength);
         script.headerDataLength = dataLength;
@@ -120,23 +136,30 @@ TEST_F(UploadTest, AnnouncedLengthDecidesThePacketsAndTheStoredBytes) {
         script.paddingByte = 0x5A;
         const std::size_t end = kHeaderSize + dataLength;
         while (script.image.size() < end) script.image.push_back(script.image.size() * 7 + 1);
-        ASSERT_TRUE(run());
+        TransferReport report;
+        ASSERT_TRUE(upload(wire(), session, db, messages, options, &report, &received));
         EXPECT_EQ(receiver->log().packetsSent, packets);
-        ASSERT_EQ(received.size(), std::max(image::kSize, end));
-        EXPECT_TRUE(std::equal(received.begin() + kHeaderSize, received.begin() + end,
+        ASSERT_EQ(received.size(), end);
+        EXPECT_EQ(report.imageBytes, end);
+        EXPECT_EQ(report.imageSize, end);
+        EXPECT_TRUE(std::equal(received.begin() + kHeaderSize, received.end(),
                                script.image.begin() + kHeaderSize));
-        EXPECT_TRUE(std::all_of(received.begin() + end, received.end(),
-                                [](std::uint8_t b) { return b == 0; }));
     }
 }
 
 // However an upload fails, the receiver gets 0xEB, the port is closed and the database kept.
-// Anything but the awaited code fails (a repeated call aside); Cancel stops all reading.
+// Anything but the awaited code fails (a repeated call aside); Cancel stops all reading, and
+// so does a receiver silent for 30 s once it answered.
 TEST_F(UploadTest, EveryFailureTellsTheReceiverAndKeepsTheDatabase) {
     using S = ReceiverScript&;
-    enum Kind { Fault, BadBlock, Cancel };  // BadBlock: never acknowledged; Cancel after 5 s
+    // BadBlock: never acknowledged; Cancel after 5 s; Silence: nothing pressed
+    enum Kind { Fault, BadBlock, Cancel, Silence };
     const std::string version = "DATA version must be: 00008209 !!!";
     const std::string tooLong = formatText(stringText(strings::ImageTooLong), 0x100000000LL);
+    auto tooShort = [](long long length) {
+        return std::vector{formatText(stringText(strings::ImageTooShort), length)};
+    };
+    const std::vector<std::string> silent = {formatText(stringText(strings::ReceiverSilent), 30)};
     const struct Case {
         const char* name;
         Kind kind;
@@ -153,6 +176,11 @@ TEST_F(UploadTest, EveryFailureTellsTheReceiverAndKeepsTheDatabase) {
         {"wrong magic", BadBlock, [](S s) { s.headerMagic = 0x04212501; }},
         {"short header", BadBlock, [](S s) { s.headerBytes = 40; }},
         {"length wrapping", BadBlock, [](S s) { s.headerDataLength = 0xFFFFFFC0; }, 0, {tooLong}},
+        {"200,000 bytes", BadBlock, [](S s) { s.headerDataLength = 200000 - 64; }, 0,
+         tooShort(200000)},
+        {"one byte short", BadBlock, [](S s) { s.headerDataLength = 0x90000 - 1; }, 0,
+         tooShort(0x90040 - 1)},
+        {"no data", BadBlock, [](S s) { s.headerDataLength = 0; }, 0, tooShort(64)},
         {"bad checksum", BadBlock, [](S s) { s.badChecksumPacket = 5; }},
         {"swapped checksum", BadBlock, [](S s) { s.swappedChecksumPacket = 3; }},
         {"short packet", BadBlock, [](S s) { s.shortPacket = 5; }},
@@ -165,6 +193,11 @@ TEST_F(UploadTest, EveryFailureTellsTheReceiverAndKeepsTheDatabase) {
         {"cancel before 0xE6", Cancel, [](S s) { s.hangOnCode = kHeaderAccepted; }},
         {"cancel in a packet", Cancel, [](S s) { s.hangOnCode = kSendPacket; }},
         {"cancel before 0xEA", Cancel, [](S s) { s.hangAfterPacket = 3; }},
+        {"silence before 0xEF", Silence, [](S s) { s.hangOnCode = kReceiverReady; }, 0, silent},
+        {"silence in the header", Silence, [](S s) { s.hangOnCode = kSendHeader; }, 0, silent},
+        {"silence before 0xE6", Silence, [](S s) { s.hangOnCode = kHeaderAccepted; }, 0, silent},
+        {"silence in a packet", Silence, [](S s) { s.hangOnCode = kSendPacket; }, 0, silent},
+        {"silence after packet 100", Silence, [](S s) { s.hangAfterPacket = 100; }, 0, silent},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -176,13 +209,17 @@ TEST_F(UploadTest, EveryFailureTellsTheReceiverAndKeepsTheDatabase) {
         c.setup(script);
         const std::uint64_t start = clock.now;
         MemoryPort& p = wire(c.failWrite, c.kind == Cancel);
-        EXPECT_FALSE(upload(p, session, db, messages, clock, &received));
+        TransferReport report;
+        EXPECT_FALSE(upload(p, session, db, messages, options, &report, &received));
         expectFailure(strings::UploadFailed, c.messages);
         EXPECT_TRUE(!p.written.empty() && p.written.back() == kEndOfTransfer);
         EXPECT_TRUE(received.empty());
         const int acks = count(kHeaderAccepted) + count(kPacketAccepted);
         EXPECT_TRUE(c.kind != BadBlock || acks == receiver->log().packetsSent) << acks;
         EXPECT_TRUE(c.kind != Cancel || p.reads == readsAtCancel) << p.reads;
+        EXPECT_EQ(report.cancelled, c.kind == Cancel);
+        EXPECT_EQ(report.receiverSilent, c.kind == Silence);
+        if (c.kind == Silence) expectSilenceOf(30'000);
         if (c.kind == Fault && script.silent) {
             EXPECT_EQ(session.countdowns.back(), 20);
             EXPECT_GE(clock.now - start, 20000u);
@@ -195,7 +232,7 @@ class DownloadTest : public LinkTest {
 protected:
     DownloadTest() { script.role = ReceiverScript::Role::Receiver; }
 
-    bool run() { return download(wire(), session, db, messages, clock); }
+    bool run() { return download(wire(), session, db, messages, options); }
 
     const IrdImage image = makeImage(db);
 };
@@ -243,12 +280,37 @@ TEST_F(DownloadTest, LastDataPacketIsPaddedAndFillerPacketsFollow) {
     EXPECT_EQ(tailProgress, (std::vector<int>{99, 100, 100, 100}));
 }
 
-TEST_F(DownloadTest, ReceiverMayEndAfterAnyPacket) {
-    script.endAfterPacket = 5;
-    ASSERT_TRUE(run());
-    EXPECT_EQ(receiver->log().packetsReceived, 5);
-    EXPECT_TRUE(receiver->log().completed);
-    EXPECT_EQ(messages.ids(), std::vector<int>{strings::DownloadDone});
+// The receiver may end after any packet; the report says how much of the image it took, and
+// the note about it appears only when that is less than the whole.
+TEST_F(DownloadTest, ReceiverMayEndAfterAnyPacketAndTheReportSaysHowMuchItTook) {
+    for (auto [endAfter, bytes] : {std::pair{2, 2106ull}, {642, 655424ull}, {644, 655424ull}}) {
+        SCOPED_TRACE(endAfter);
+        script.endAfterPacket = endAfter;
+        script.extraPackets = 2;
+        TransferReport report;
+        ASSERT_TRUE(download(wire(), session, db, messages, options, &report));
+        EXPECT_EQ(receiver->log().packetsReceived, endAfter);
+        EXPECT_TRUE(receiver->log().completed);
+        EXPECT_EQ(report.imageBytes, bytes);
+        EXPECT_EQ(report.imageSize, image::kSize);
+        reportShortTransfer(report, messages);
+        std::vector<std::string> texts;
+        for (const auto& e : messages.entries) texts.push_back(e.text);
+        std::vector<std::string> expected = {"Successful to Download data."};
+        if (bytes < image::kSize)
+            expected.push_back("The receiver ended the transfer after 2,106 of 655,424 bytes.");
+        EXPECT_EQ(texts, expected);
+    }
+}
+
+// The silence limit is the caller's.
+TEST_F(DownloadTest, SilenceLimitComesFromTheOptions) {
+    options.silenceSeconds = 5;
+    script.hangAfterPacket = 100;
+    EXPECT_FALSE(download(wire(), session, db, messages, options));
+    expectFailure(strings::DownloadFailed,
+                  {"The receiver stopped answering: nothing arrived for 5 s."});
+    expectSilenceOf(5000);
 }
 
 TEST_F(DownloadTest, DatabaseBeyondTheImageIsNotSent) {
@@ -262,14 +324,17 @@ TEST_F(DownloadTest, DatabaseBeyondTheImageIsNotSent) {
     EXPECT_FALSE(port->isOpen());
 }
 
-// A failed download sends no closing code and closes the port; Cancel stops all reading.
+// A failed download sends no closing code and closes the port; Cancel stops all reading, and
+// so does a receiver silent for 30 s once it answered (noise keeps it alive).
 TEST_F(DownloadTest, EveryFailureClosesThePortWithoutAClosingCode) {
     using S = ReceiverScript&;
+    const std::vector<std::string> silent = {formatText(stringText(strings::ReceiverSilent), 30)};
     const struct Case {
         const char* name;
         void (*setup)(ReceiverScript&);
         int failWrite = 0;  // E1, EF, header, E6, packet, EA, packet, EA (the end), ED
         bool cancel = false;
+        std::vector<std::string> messages = {};
     } cases[] = {
         {"silence", [](S s) { s.silent = true; }},
         {"write of 0xE1", [](S) {}, 1},
@@ -285,6 +350,17 @@ TEST_F(DownloadTest, EveryFailureClosesThePortWithoutAClosingCode) {
         {"cancel before 0xE7", [](S s) { s.hangOnCode = kDataReady; }, 0, true},
         {"cancel before 0xE8", [](S s) { s.hangAfterPacket = 2; }, 0, true},
         {"cancel before 0xE7 or 0xEB", [](S s) { s.hangOnCode = kPacketFinished; }, 0, true},
+        {"silence before 0xE3", [](S s) { s.hangOnCode = kStart; }, 0, false, silent},
+        {"silence before 0xE4", [](S s) { s.hangAfterHeader = true; }, 0, false, silent},
+        {"silence before 0xE7", [](S s) { s.hangOnCode = kDataReady; }, 0, false, silent},
+        {"silence after packet 100",
+         [](S s) {
+             s.endAfterPacket = 0;
+             s.hangAfterPacket = 100;
+         },
+         0, false, silent},
+        {"silence before 0xE7 or 0xEB", [](S s) { s.hangOnCode = kPacketFinished; }, 0, false,
+         silent},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -293,10 +369,14 @@ TEST_F(DownloadTest, EveryFailureClosesThePortWithoutAClosingCode) {
         script.endAfterPacket = 2;
         c.setup(script);
         MemoryPort& p = wire(c.failWrite, c.cancel);
-        EXPECT_FALSE(download(p, session, db, messages, clock));
-        expectFailure(strings::DownloadFailed);
+        TransferReport report;
+        EXPECT_FALSE(download(p, session, db, messages, options, &report));
+        expectFailure(strings::DownloadFailed, c.messages);
         EXPECT_EQ(count(kEndConfirmed), 0);
         EXPECT_TRUE(!c.cancel || p.reads == readsAtCancel) << p.reads;
+        EXPECT_EQ(report.cancelled, c.cancel);
+        EXPECT_EQ(report.receiverSilent, !c.messages.empty());
+        if (!c.messages.empty()) expectSilenceOf(30'000);
         if (script.silent && !c.cancel) {
             EXPECT_EQ(session.countdowns.back(), 20);
             EXPECT_EQ(p.written, std::vector<std::uint8_t>(p.written.size(), kSenderReady));

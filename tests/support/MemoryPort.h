@@ -19,7 +19,10 @@ public:
     MemoryPort(ReceiverModel& receiver, VirtualClock& clock) : receiver_(receiver), clock_(clock) {}
 
     bool open() override { return open_ = true; }
-    void close() override { open_ = false; }
+    void close() override {
+        if (open_) endedAtMs = clock_.now;
+        open_ = false;
+    }
     bool isOpen() const override { return open_; }
 
     int readByte(std::uint8_t& byte) override {
@@ -33,6 +36,7 @@ public:
         }
         byte = receiver_.output().front();
         receiver_.output().pop_front();
+        lastByteAtMs = clock_.now;
         return 1;
     }
     bool writeByte(std::uint8_t byte) override { return writeBlock(&byte, 1); }
@@ -48,7 +52,9 @@ public:
 
     std::vector<std::uint8_t> written;  // every byte the PC got onto the line
     int reads = 0;
-    int ioWhileClosed = 0;  // reads or writes attempted on a port that is not open
+    int ioWhileClosed = 0;           // reads or writes attempted on a port that is not open
+    std::uint64_t lastByteAtMs = 0;  // when the PC last read a byte from the receiver
+    std::uint64_t endedAtMs = 0;     // when the port was closed
 
 private:
     bool usable() { return open_ || (++ioWhileClosed, false); }
