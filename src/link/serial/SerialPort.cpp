@@ -6,8 +6,17 @@
 #include <chrono>
 #include <thread>
 
+#if defined(__unix__) || defined(__APPLE__)
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#define KAVRO_POSIX_SERIAL 1
+#endif
+
 #include "link/serial/SerialPortNames.h"
 #include "messages/StringIds.h"
+#include "messages/StringTable.h"
 
 namespace kavro {
 namespace {
@@ -41,16 +50,19 @@ bool SerialPort::open() {
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(QString::fromStdString(serialDevicePath(portName_)));
     if (!port->open(QIODevice::ReadWrite)) {
-        messages_.showMessage(strings::CannotOpenPort, portName_);
+        messages_.showMessage(strings::CannotOpenPort,
+                              withReason(portName_, port->errorString().toStdString()));
         return false;
     }
     port_ = std::move(port);
     state_ = State::Open;
+    buffered_ = next_ = blockLeft_ = 0;
     configure();
     return true;
 }
 
 void SerialPort::close() {
+    buffered_ = next_ = blockLeft_ = 0;
     if (port_) {
         port_->close();
         port_.reset();
@@ -80,22 +92,85 @@ bool SerialPort::ensureOpen() {
 }
 
 int SerialPort::readByte(std::uint8_t& byte) {
-    if (!ensureOpen()) return 0;
-    if (port_->bytesAvailable() == 0) {
-        const auto start = Clock::now();
-        if (!port_->waitForReadyRead(kReadTimeoutMs)) {
-            // An error (a device unplugged) returns at once; keep the read's usual length so a
-            // broken line cannot turn a wait into a busy loop.
+    if (next_ == buffered_ && (!ensureOpen() || !fill())) {
+        blockLeft_ = 0;  // a read that finds nothing ends a block
+        return 0;
+    }
+    byte = buffer_[next_++];
+    if (blockLeft_ > 0) {
+        --blockLeft_;
+        blockStarted_ = true;
+    }
+    return 1;
+}
+
+bool SerialPort::fill() {
+    const auto start = Clock::now();
+    next_ = buffered_ = 0;
+    // What QSerialPort took in itself (a write waits with it and reads what arrives) first.
+    if (port_->bytesAvailable() > 0)
+        return take(port_->read(reinterpret_cast<char*>(buffer_.data()),
+                                static_cast<qint64>(buffer_.size())));
+#ifdef KAVRO_POSIX_SERIAL
+    // Straight from the descriptor (non-blocking, as QSerialPort opens it): one read call for
+    // whatever is there. A raw tty read that finds nothing gives 0.
+    const int fd = static_cast<int>(port_->handle());
+    bool slept = false, polled = false;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer_.data(), buffer_.size());
+        if (n > 0) return take(n);
+        if (n < 0 && errno == EINTR) continue;
+        // Nothing although the poll said there was, or a failed read: the device is gone (an
+        // adapter unplugged). Keep the read's usual length so a broken line cannot turn a wait
+        // into a busy loop.
+        if (polled || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK)) {
             const int left = kReadTimeoutMs - elapsedMs(start);
             if (left > 0) std::this_thread::sleep_for(std::chrono::milliseconds(left));
-            port_->clearError();
+            return false;
         }
-        if (port_->bytesAvailable() == 0) return 0;
+        // Once a block streams in, the rest cannot come faster than the line carries it: sleep
+        // that long rather than wake for every byte (at 115200 baud a wake-up costs far more
+        // than a byte). Its first byte is awaited as any other: the other end may be quick.
+        if (blockStarted_ && blockLeft_ > 0 && !slept) {
+            std::this_thread::sleep_for(std::chrono::microseconds(blockMicroseconds()));
+            slept = true;
+            continue;
+        }
+        pollfd pfd{fd, POLLIN, 0};
+        int ready = 0;
+        do {
+            ready = ::poll(&pfd, 1, std::max(0, kReadTimeoutMs - elapsedMs(start)));
+        } while (ready < 0 && errno == EINTR);
+        if (ready <= 0) return false;
+        polled = true;
     }
-    char c = 0;
-    if (port_->read(&c, 1) != 1) return 0;
-    byte = static_cast<std::uint8_t>(c);
-    return 1;
+#else
+    const int left = std::max(0, kReadTimeoutMs - elapsedMs(start));
+    if (!port_->waitForReadyRead(left)) {
+        const int rest = kReadTimeoutMs - elapsedMs(start);
+        if (port_->error() != QSerialPort::TimeoutError && rest > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(rest));
+        port_->clearError();
+    }
+    return take(
+        port_->read(reinterpret_cast<char*>(buffer_.data()), static_cast<qint64>(buffer_.size())));
+#endif
+}
+
+bool SerialPort::take(long long count) {
+    if (count <= 0) {
+        port_->clearError();
+        return false;
+    }
+    buffered_ = static_cast<std::size_t>(count);
+    return true;
+}
+
+long long SerialPort::blockMicroseconds() const {
+    // Ten bits a byte on the line; leave a read enough of its 110 ms to look once more.
+    const long long us = 10LL * static_cast<long long>(blockLeft_) * 1'000'000 /
+                         std::max<std::uint32_t>(baudRate_, 1);
+    return std::min(us, (kReadTimeoutMs - 10) * 1'000LL);
 }
 
 bool SerialPort::writeByte(std::uint8_t byte) {
@@ -110,6 +185,7 @@ bool SerialPort::writeBlock(const std::uint8_t* data, std::size_t length) {
 
 bool SerialPort::writeAll(const char* data, std::size_t length) {
     if (!ensureOpen()) return false;
+    blockLeft_ = 0;
     const auto start = Clock::now();
     const auto total = static_cast<qint64>(length);
     if (port_->write(data, total) != total) {

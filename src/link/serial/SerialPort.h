@@ -44,10 +44,18 @@ public:
     // unsupported rate.
     bool configure();
 
-    // Open the port first when it was never opened; after close they do nothing.
+    // Open the port first when it was never opened; after close they do nothing. A read
+    // takes whatever has arrived into a buffer in one call and serves single bytes from it;
+    // it still gives up after about 110 ms when nothing comes.
     int readByte(std::uint8_t& byte) override;
     bool writeByte(std::uint8_t byte) override;
     bool writeBlock(const std::uint8_t* data, std::size_t length) override;
+    // Once a block has begun to arrive, a read that finds nothing sleeps for the line time of
+    // the bytes still to come (within its usual 110 ms) instead of waking for each byte.
+    void expectBlock(std::size_t count) override {
+        blockLeft_ = count;
+        blockStarted_ = false;
+    }
 
     const std::string& portName() const { return portName_; }
     std::uint32_t baudRate() const { return baudRate_; }
@@ -63,12 +71,24 @@ private:
 
     bool ensureOpen();
     bool writeAll(const char* data, std::size_t length);
+    // Waits (at most one read time-out) for bytes and takes all that arrived into the buffer.
+    bool fill();
+    // Takes `count` bytes just read into the buffer as the ones to serve.
+    bool take(long long count);
+    // How long the rest of the expected block takes on the line, at most most of a read.
+    long long blockMicroseconds() const;
 
     MessageSink& messages_;
     std::string portName_;
     std::uint32_t baudRate_;
     std::unique_ptr<QSerialPort> port_;
     State state_ = State::NeverOpened;
+
+    std::array<std::uint8_t, 4096> buffer_{};
+    std::size_t buffered_ = 0;   // bytes in buffer_
+    std::size_t next_ = 0;       // the next one to serve
+    std::size_t blockLeft_ = 0;  // bytes of the expected block not yet served
+    bool blockStarted_ = false;  // some of it was
 };
 
 }  // namespace kavro

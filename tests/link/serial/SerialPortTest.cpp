@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "RecordingMessageSink.h"
@@ -78,6 +79,37 @@ TEST(SerialPortTest, CarriesEveryByteUnchangedAndGivesUpASilentReadAfter110Ms) {
     EXPECT_TRUE(pty.messages.entries.empty());
 }
 
+// Reads take what has arrived in one go and serve it byte by byte: in order, never past a
+// close, and a block that stops short still ends with a silent read of about 110 ms.
+TEST(SerialPortTest, BufferedReadsKeepOrderAndTheReadTimeOut) {
+    CookedPty pty;
+    SerialPort port(pty.messages, pty.path);
+    ASSERT_TRUE(port.open());
+    Bytes sent(700);
+    for (std::size_t i = 0; i < sent.size(); ++i) sent[i] = static_cast<std::uint8_t>(i * 7);
+    port.expectBlock(1024);
+    ASSERT_EQ(::write(pty.master, sent.data(), 1), 1);
+    std::uint8_t byte = 0;
+    ASSERT_EQ(port.readByte(byte), 1);
+    ASSERT_EQ(::write(pty.master, sent.data() + 1, 499), 499);
+    Bytes read = {byte};
+    while (read.size() < 500 && port.readByte(byte) == 1) read.push_back(byte);
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(port.readByte(byte), 0) << "the block stopped short";
+    auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took, std::chrono::milliseconds(100));
+    EXPECT_LT(took, std::chrono::seconds(2));
+
+    ASSERT_EQ(::write(pty.master, sent.data() + 500, 200), 200);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int i = 0; i < 150 && port.readByte(byte) == 1; ++i) read.push_back(byte);
+    EXPECT_EQ(read, Bytes(sent.begin(), sent.begin() + 650));
+    port.close();
+    EXPECT_EQ(port.readByte(byte), 0) << "what was taken in dies with the port";
+    EXPECT_TRUE(port.open());
+    EXPECT_EQ(port.readByte(byte), 0);
+}
+
 TEST(SerialPortTest, UnsupportedRateOrEmptyNameFailsSilently) {
     CookedPty pty;
     for (std::uint32_t rate : {300u, 0u, 115201u}) {
@@ -97,7 +129,8 @@ TEST(SerialPortTest, MissingDeviceShowsTheMessageOncePerAttempt) {
     SerialPort port(messages, "/nonexistent/ttyKAVRO");
     EXPECT_FALSE(port.open());
     ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].text, "Cannot open the port '/nonexistent/ttyKAVRO'.");
+    EXPECT_EQ(messages.entries[0].text,
+              "Cannot open the port '/nonexistent/ttyKAVRO'.\nNo such file or directory");
     EXPECT_FALSE(port.writeByte(0xE1));  // never opened: tries again, and says so again
     EXPECT_EQ(messages.entries.size(), 2u);
 }

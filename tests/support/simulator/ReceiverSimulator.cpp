@@ -3,16 +3,19 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <deque>
 #include <vector>
 
 namespace kavro::test {
 
-ReceiverSimulator::ReceiverSimulator(ReceiverScript script) : model_(std::move(script)) {}
+ReceiverSimulator::ReceiverSimulator(ReceiverScript script, std::uint32_t lineBaud)
+    : model_(std::move(script)), lineBaud_(lineBaud) {}
 
 ReceiverSimulator::~ReceiverSimulator() {
     stop();
@@ -41,45 +44,94 @@ bool ReceiverSimulator::start() {
     return true;
 }
 
+namespace {
+
+using Nanoseconds = std::chrono::nanoseconds;
+
+// One direction of a paced line: a byte may start once the one before it is through.
+struct PacedLine {
+    Nanoseconds byteTime{0};
+    Nanoseconds nextStart{0};
+
+    // How many bytes may go at `now`; an idle line starts again at once.
+    std::size_t due(Nanoseconds now) {
+        if (nextStart + byteTime < now) nextStart = now;
+        return now < nextStart ? 0 : static_cast<std::size_t>((now - nextStart) / byteTime) + 1;
+    }
+    void sent(std::size_t bytes) { nextStart += byteTime * static_cast<long long>(bytes); }
+};
+
+}  // namespace
+
 void ReceiverSimulator::run() {
     using namespace std::chrono;
     const auto t0 = steady_clock::now();
-    auto now = [&] {
-        return static_cast<std::uint64_t>(
-            duration_cast<milliseconds>(steady_clock::now() - t0).count());
+    auto now = [&] { return duration_cast<Nanoseconds>(steady_clock::now() - t0); };
+    auto nowMs = [&] {
+        return static_cast<std::uint64_t>(duration_cast<milliseconds>(now()).count());
     };
-    std::vector<std::uint8_t> pending;
+    const bool paced = lineBaud_ > 0;
+    PacedLine out, in;
+    out.byteTime = in.byteTime = Nanoseconds(paced ? 10'000'000'000LL / lineBaud_ : 0);
+    // Byte times are below 100 us; the default timer slack would blur them.
+    if (paced) ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+
+    std::vector<std::uint8_t> pending;  // for the PC
+    std::deque<std::uint8_t> arriving;  // from the PC, not yet through the line
     std::uint8_t buffer[4096];
 
     auto collect = [&] {
-        auto& out = model_.output();
-        pending.insert(pending.end(), out.begin(), out.end());
-        out.clear();
+        auto& output = model_.output();
+        pending.insert(pending.end(), output.begin(), output.end());
+        output.clear();
         if (model_.ended()) ended_.notify_all();
+    };
+    auto deliver = [&](std::size_t count) {
+        const std::uint64_t t = nowMs();
+        for (std::size_t i = 0; i < count; ++i) model_.receive(arriving[i], t);
+        arriving.erase(arriving.begin(), arriving.begin() + static_cast<std::ptrdiff_t>(count));
+        in.sent(count);
     };
 
     for (;;) {
         {
             std::lock_guard lock(mutex_);
             if (stopping_) return;
-            model_.advance(now());
+            model_.advance(nowMs());
+            if (!arriving.empty()) deliver(std::min(arriving.size(), in.due(now())));
             collect();
         }
-        pollfd pfd{master_, static_cast<short>(POLLIN | (pending.empty() ? 0 : POLLOUT)), 0};
-        const int ready = ::poll(&pfd, 1, 5);
+        // Wake for the next byte due on a paced line, else for bytes or every 5 ms.
+        Nanoseconds wait = milliseconds(5);
+        const Nanoseconds t = now();
+        if (paced && !pending.empty())
+            wait = std::min(wait, std::max(Nanoseconds(0), out.nextStart - t));
+        if (paced && !arriving.empty())
+            wait = std::min(wait, std::max(Nanoseconds(0), in.nextStart - t));
+        const bool mayWrite = !pending.empty() && (!paced || out.due(t) > 0);
+        pollfd pfd{master_, static_cast<short>(POLLIN | (mayWrite ? POLLOUT : 0)), 0};
+        const timespec timeout{0, static_cast<long>(wait.count())};
+        const int ready = ::ppoll(&pfd, 1, &timeout, nullptr);
         if (ready <= 0) continue;
         if (pfd.revents & POLLIN) {
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
-            if (n > 0) {
+            if (n > 0 && paced) {
+                arriving.insert(arriving.end(), buffer, buffer + n);
+            } else if (n > 0) {
                 std::lock_guard lock(mutex_);
-                const std::uint64_t t = now();
-                for (ssize_t i = 0; i < n; ++i) model_.receive(buffer[i], t);
+                const std::uint64_t ms = nowMs();
+                for (ssize_t i = 0; i < n; ++i) model_.receive(buffer[i], ms);
                 collect();
             }
         }
         if ((pfd.revents & POLLOUT) && !pending.empty()) {
-            const ssize_t n = ::write(master_, pending.data(), pending.size());
-            if (n > 0) pending.erase(pending.begin(), pending.begin() + n);
+            const std::size_t count =
+                paced ? std::min(pending.size(), out.due(now())) : pending.size();
+            const ssize_t n = count > 0 ? ::write(master_, pending.data(), count) : 0;
+            if (n > 0) {
+                pending.erase(pending.begin(), pending.begin() + n);
+                if (paced) out.sent(static_cast<std::size_t>(n));
+            }
         }
         if ((pfd.revents & (POLLHUP | POLLERR)) && !(pfd.revents & POLLIN))
             std::this_thread::sleep_for(milliseconds(5));

@@ -12,10 +12,12 @@
 namespace kavro::test {
 
 // A simulated receiver on the master side of a pseudo-terminal pair, running on its own
-// thread. The program under test opens `devicePath()` as its serial port.
+// thread. The program under test opens `devicePath()` as its serial port. With a `lineBaud`
+// the bytes cross as over a serial line of that speed (ten bits a byte, one byte at a time, in
+// both directions); without, as fast as the pseudo-terminal takes them.
 class ReceiverSimulator {
 public:
-    explicit ReceiverSimulator(ReceiverScript script);
+    explicit ReceiverSimulator(ReceiverScript script, std::uint32_t lineBaud = 0);
     ~ReceiverSimulator();
     ReceiverSimulator(const ReceiverSimulator&) = delete;
     ReceiverSimulator& operator=(const ReceiverSimulator&) = delete;
@@ -38,6 +40,7 @@ private:
     void run();
 
     ReceiverModel model_;
+    std::uint32_t lineBaud_;
     int master_ = -1;
     int slave_ = -1;
     std::string devicePath_;

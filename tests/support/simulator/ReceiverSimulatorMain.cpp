@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    ReceiverSimulator simulator(script);
+    ReceiverSimulator simulator(script, options.lineBaud);
     if (!simulator.start()) {
         std::cerr << "kavro-receiver-sim: " << simulator.error() << "\n";
         return 1;

@@ -35,7 +35,9 @@ const char* const kSimulatorUsage =
     "  --unexpected-code     send: 0xE9 where 0xE6 is due\n"
     "  --end-after K         receive: end with 0xEB after packet K\n"
     "  --extra-packets N     receive: ask for N packets past the image\n"
-    "  --hang-after K        fall silent after packet K\n";
+    "  --hang-after K        fall silent after packet K\n"
+    "  --baud N              let bytes cross as over a serial line of N baud (one at a time,\n"
+    "                        ten bits each); by default as fast as the pseudo-terminal goes\n";
 
 namespace {
 
@@ -129,6 +131,12 @@ bool parseSimulatorOptions(const std::vector<std::string>& args, SimulatorOption
         } else if (a == "--hang-after") {
             if (!value(kMaxPacket, n)) return false;
             s.hangAfterPacket = static_cast<int>(n);
+        } else if (a == "--baud") {
+            if (!value(4'000'000, n) || n == 0) {
+                if (error.empty()) error = "--baud needs a number from 1 to 4000000";
+                return false;
+            }
+            options.lineBaud = static_cast<std::uint32_t>(n);
         } else if (a == "--save") {
             if (!only(!sender)) return false;
             if (i + 1 >= args.size()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,9 @@ namespace kavro::test {
 // received, and the fault switches.
 struct SimulatorOptions {
     ReceiverScript script;
-    std::string imagePath;  // send: the image the receiver holds (a demo database when empty)
-    std::string savePath;   // receive: where to write the image that arrived
+    std::string imagePath;       // send: the image the receiver holds (a demo database when empty)
+    std::string savePath;        // receive: where to write the image that arrived
+    std::uint32_t lineBaud = 0;  // pace the line like a serial line of this speed (0: no pacing)
     bool help = false;
 };
 
