@@ -115,8 +115,8 @@ void CliTransferSession::setStatusText(std::string_view text) {
 bool CliTransferSession::pollCancel() {
     if (!cancelRequested_.exchange(false)) return false;
     cancelled_ = true;
-    endLive();
-    out_ << "Cancelled.\n" << std::flush;
+    // Said before the protocol's failure text, which alone reads like a fault of the line.
+    showMessage(strings::TransferCancelled, {}, MessageStyle::Ok);
     return true;
 }
 

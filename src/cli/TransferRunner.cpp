@@ -23,6 +23,23 @@ bool stdoutIsTerminal() {
 #endif
 }
 
+const char* const kTimeoutHelp =
+    "--timeout S: once the receiver has answered, give up after S seconds (1 to 86400) without\n"
+    "a byte from it, as when the cable is pulled or the receiver switched off (default 30).\n";
+
+std::optional<int> transferOptionsFromArgs(std::string_view command, const ArgParser& parser,
+                                           TransferOptions& options) {
+    constexpr long long kMaxSeconds = 86400;
+    if (const std::optional<std::string> text = parser.value("timeout")) {
+        const std::optional<long long> seconds = parseInteger(*text, 1, kMaxSeconds);
+        if (!seconds)
+            return usageError(command, "--timeout takes whole seconds from 1 to " +
+                                           std::to_string(kMaxSeconds) + ", not '" + *text + "'");
+        options.silenceSeconds = static_cast<int>(*seconds);
+    }
+    return std::nullopt;
+}
+
 bool runTransfer(const std::string& portName, std::uint64_t totalBytes,
                  std::string_view instructions,
                  const std::function<bool(SerialPort&, CliTransferSession&)>& transfer) {

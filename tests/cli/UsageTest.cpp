@@ -1,6 +1,7 @@
 // Every command has --help; bad command lines end with status 2 and a plain message, failed
 // operations with status 1 and the reason; none of them writes anything.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -33,6 +34,8 @@ TEST(UsageTest, BadArgumentsAndFailuresSayWhyAndWriteNothing) {
     const std::string nowhere = dir.file("no/such/folder/x.ird");
     writeImageFile(f, demoImage());
     const std::vector<std::uint8_t> before = readBytes(f);
+    const std::string fifo = dir.file("fifo.ird");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     const struct {
         std::vector<std::string> args;
         int exit;
@@ -73,7 +76,13 @@ TEST(UsageTest, BadArgumentsAndFailuresSayWhyAndWriteNothing) {
         {{"upload", "--port", "/nonexistent/ttyKAVRO", n},
          1,
          "Cannot open the port '/nonexistent/ttyKAVRO'."},
-        {{"upload", "--port", "COM1", folder}, 1, "is a folder"}};
+        {{"upload", "--port", "COM1", folder}, 1, "Is a directory"},
+        {{"upload", "--port", "COM1", fifo}, 1, "fifo.ird.\nIs a named pipe, not a file"},
+        {{"upload", "--port", "COM1", nowhere}, 1, "No such file or directory"},
+        {{"resave", f, fifo}, 1, "Is a named pipe, not a file"},
+        {{"upload", "--port", "COM1", n, "--timeout", "0"}, 2, "--timeout takes whole seconds"},
+        {{"download", "--port", "COM1", f, "--timeout=1.5"}, 2, "from 1 to 86400, not '1.5'"},
+        {{"download", "--port", "COM1", f, "--timeout", "86401"}, 2, "--timeout takes whole"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0] + ": " + c.message);
         const ProgramResult r = runCli(c.args);
@@ -82,6 +91,7 @@ TEST(UsageTest, BadArgumentsAndFailuresSayWhyAndWriteNothing) {
         EXPECT_TRUE(c.exit != 2 || r.out.empty()) << r.out;
     }
     EXPECT_EQ(readBytes(f), before);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
     for (const std::string& path : {n, l, nowhere}) EXPECT_FALSE(std::filesystem::exists(path));
 }
 

@@ -7,6 +7,7 @@
 #include "cli/TransferRunner.h"
 #include "link/Download.h"
 #include "link/LinkFormat.h"
+#include "link/TransferOptions.h"
 
 namespace kavro::cli {
 namespace {
@@ -14,11 +15,13 @@ namespace {
 constexpr std::string_view kName = "download";
 
 int run(const std::vector<std::string>& args) {
-    ArgParser parser({"port"}, {});
+    ArgParser parser({"port", "timeout"}, {});
     if (auto failed = parseCommandArgs(kName, parser, args, {"IN"})) return *failed;
     const std::optional<std::string> port = parser.value("port");
     if (!port || port->empty())
         return usageError(kName, "--port NAME is required (see 'kavro-cli ports')");
+    TransferOptions options;
+    if (auto failed = transferOptionsFromArgs(kName, parser, options)) return *failed;
     const std::string& in = parser.positional()[0];
 
     ChannelDatabase db;
@@ -31,18 +34,22 @@ int run(const std::vector<std::string>& args) {
         "Put the receiver in standby ('----'), then press 6 9 1 7 5 on its remote control.\n"
         "Calling the receiver on " +
         *port + " (Ctrl+C cancels).\n";
-    const bool sent = runTransfer(*port, link::kDownloadProgressTotal, instructions,
-                                  [&](SerialPort& serial, CliTransferSession& session) {
-                                      return download(serial, session, db, session);
-                                  });
-    return sent ? ExitOk : ExitFailed;
+    TransferReport report;
+    const bool sent =
+        runTransfer(*port, link::kDownloadProgressTotal, instructions,
+                    [&](SerialPort& serial, CliTransferSession& session) {
+                        return download(serial, session, db, session, options, &report);
+                    });
+    if (!sent) return ExitFailed;
+    reportShortTransfer(report, messages);
+    return ExitOk;
 }
 
 }  // namespace
 
 Command downloadCommand() {
-    return {kName, "download --port NAME IN",
-            "Send a database file to the receiver over a serial port",
+    static const std::string help =
+        std::string(
             "Opens IN with the editor's checks and sends it to the receiver over the serial\n"
             "port NAME (COM1 to COM4, or a device such as /dev/ttyUSB0; see 'kavro-cli ports')\n"
             "at 115200 baud, 8N1, as the image File > Save would write (renumbered, all CRCs\n"
@@ -50,9 +57,13 @@ Command downloadCommand() {
             "\n"
             "Put the receiver in standby and press 69175 on its remote control, then start the\n"
             "command: it calls the receiver for 20 seconds. Progress shows on stdout (a live\n"
-            "bar on a terminal, plain lines otherwise). Ctrl+C cancels.\n"
-            "Exit status 1 when IN cannot be opened or the transfer fails or is cancelled.\n",
-            run};
+            "bar on a terminal, plain lines otherwise). Ctrl+C cancels. The receiver decides\n"
+            "when the transfer ends; when it ends before the whole image was sent, the command\n"
+            "says how much was.\n") +
+        kTimeoutHelp +
+        "Exit status 1 when IN cannot be opened or the transfer fails or is cancelled.\n";
+    return {kName, "download --port NAME IN [--timeout S]",
+            "Send a database file to the receiver over a serial port", help, run};
 }
 
 }  // namespace kavro::cli
