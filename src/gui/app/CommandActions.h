@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QObject>
+#include <vector>
 
 class QUndoStack;
 
@@ -50,8 +51,21 @@ public:
     // Help
     QAction* about;
 
+    // Sets every text again in the interface language (menu texts, tooltips, status prompts).
+    void retranslate();
+
 private:
-    QAction* make(const QString& text, int stringId, const QString& icon = {});
+    struct Texts {
+        QAction* action;
+        const char* text;  // English, translated in this class's context
+        int stringId;      // tooltip and status prompt; 0 for none
+        const char* prompt = nullptr;  // "prompt\ntooltip" when not in the string table
+    };
+    QAction* make(const char* text, int stringId, const QString& icon = {});
+    void updateUndoTexts();
+
+    QUndoStack* undoStack_;
+    std::vector<Texts> texts_;
 };
 
 }  // namespace kavro::gui

@@ -1,7 +1,10 @@
 #include "gui/app/DisplayText.h"
 
+#include <QCoreApplication>
+
 #include "arabic/ReceiverName.h"
 #include "arabic/Windows1256.h"
+#include "gui/app/CoreTexts.h"
 #include "messages/StringTable.h"
 
 namespace kavro::gui {
@@ -14,12 +17,39 @@ std::string toWindows1256(const QString& text) {
     return utf8ToWindows1256(text.toStdString());
 }
 
+QString coreText(std::string_view english) {
+    if (english.empty()) return {};
+    const std::string source = windows1256ToUtf8(english);
+    return QCoreApplication::translate(kCoreTextContext, source.c_str());
+}
+
+QString coreTitle(std::string_view title) {
+    const QString shown = fromWindows1256(title);
+    for (const char* pattern : coreTitlePatterns()) {
+        const QString english = QString::fromUtf8(pattern);
+        const qsizetype at = english.indexOf(QLatin1String("%02d"));
+        const QString before = english.left(at);
+        const QString after = english.mid(at + 4);
+        if (shown.size() < english.size() - 2 || !shown.startsWith(before) ||
+            !shown.endsWith(after))
+            continue;
+        const QString number = shown.mid(before.size(), shown.size() - before.size() - after.size());
+        bool digits = !number.isEmpty();
+        for (QChar c : number) digits = digits && c.isDigit();
+        if (!digits) continue;
+        return QCoreApplication::translate(kCoreTextContext, pattern)
+            .replace(QLatin1String("%02d"), number);
+    }
+    return shown;
+}
+
 QString stringText(int id) {
-    return fromWindows1256(kavro::stringText(id));
+    return coreText(kavro::stringText(id));
 }
 
 QString stringField(int id, int index) {
-    return fromWindows1256(kavro::stringField(id, index));
+    // The whole entry is translated, so a translator may reword every field of it.
+    return stringText(id).section(u'\n', index, index);
 }
 
 QString displayName(const SatelliteRecord& satellite) {

@@ -32,9 +32,16 @@ QLabel* StatusPanes::addPane(QStatusBar* bar, int placeholderId) {
 }
 
 void StatusPanes::showSelection(std::optional<std::pair<int, int>> span, int selected, int total) {
-    selection_->setText(span ? QStringLiteral(" Sel (%1,%2) ").arg(span->first).arg(span->second)
-                             : QStringLiteral(" Sel (-,-) "));
-    count_->setText(QStringLiteral(" Tot: %1/%2 ").arg(selected).arg(total));
+    span_ = span;
+    selected_ = selected;
+    total_ = total;
+    selection_->setText(span ? tr(" Sel (%1,%2) ").arg(span->first).arg(span->second)
+                             : tr(" Sel (-,-) "));
+    count_->setText(tr(" Tot: %1/%2 ").arg(selected).arg(total));
+}
+
+void StatusPanes::retranslate() {
+    showSelection(span_, selected_, total_);
 }
 
 void StatusPanes::refreshClock() {

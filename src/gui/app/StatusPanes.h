@@ -24,6 +24,9 @@ public:
     QString countText() const { return count_->text(); }
     QString clockText() const { return clock_->text(); }
 
+    // Shows the same selection again in the interface language.
+    void retranslate();
+
 public slots:
     void refreshClock();
 
@@ -33,6 +36,9 @@ private:
     QLabel* selection_;
     QLabel* count_;
     QLabel* clock_;
+    std::optional<std::pair<int, int>> span_;
+    int selected_ = 0;
+    int total_ = 0;
     QTimer timer_;
 };
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "database/AsciiCase.h"
+#include "gui/app/CoreTexts.h"
 #include "gui/app/DisplayText.h"
 #include "gui/dialogs/DialogControls.h"
 
@@ -36,7 +37,7 @@ std::vector<std::string> sortedLanguages() {
 
 ChannelDialog::ChannelDialog(ChannelForm form, MessageSink& messages, QWidget* parent)
     : QDialog(parent), form_(std::move(form)), messages_(messages) {
-    setWindowTitle(fromWindows1256(form_.title));
+    setWindowTitle(coreTitle(form_.title));
     createControls();
     loadControls();
     updateButtons();

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "gui/app/CoreTexts.h"
 #include "gui/app/DisplayText.h"
 
 namespace kavro::gui {
@@ -89,8 +90,10 @@ void sizeForEntries(QComboBox* combo, int characters) {
 }
 
 void fillList(QComboBox* combo, std::span<const char* const> items, int current) {
-    std::vector<std::string> texts(items.begin(), items.end());
-    fillList(combo, texts, current);
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    for (const char* item : items) combo->addItem(coreText(item));
+    combo->setCurrentIndex(current >= 0 && current < combo->count() ? current : -1);
 }
 
 void fillList(QComboBox* combo, const std::vector<std::string>& items, int current) {

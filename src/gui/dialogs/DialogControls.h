@@ -63,7 +63,8 @@ void sizeForEntries(QComboBox* combo, int characters);
 inline constexpr int kSatelliteEntryLength = 24;    // "360. " and a 19-character name
 inline constexpr int kTransponderEntryLength = 22;  // "4000. 12345 AUTO 27500"
 
-// A drop-down list with `items` (Windows-1256) and `current` chosen; -1 chooses nothing.
+// A drop-down list of the core's list `items` in the interface language, with `current` chosen;
+// -1 chooses nothing.
 void fillList(QComboBox* combo, std::span<const char* const> items, int current);
 void fillList(QComboBox* combo, const std::vector<std::string>& items, int current);
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "database/AsciiCase.h"
+#include "gui/app/CoreTexts.h"
 #include "gui/app/DisplayText.h"
 #include "gui/app/Icons.h"
 #include "gui/views/ChannelListRows.h"

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gui/app/CoreTexts.h"
 #include "gui/app/DisplayText.h"
 #include "gui/dialogs/DialogControls.h"
 #include "gui/dialogs/GroupCandidateModel.h"
@@ -33,7 +34,7 @@ constexpr double kReferenceCharWidth = 6.0;
 
 GroupDialog::GroupDialog(GroupForm form, MessageSink& messages, QWidget* parent)
     : QDialog(parent), form_(std::move(form)), messages_(messages) {
-    setWindowTitle(fromWindows1256(form_.title));
+    setWindowTitle(coreTitle(form_.title));
     createControls();
     updateControls();
 }

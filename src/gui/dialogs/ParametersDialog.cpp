@@ -20,6 +20,7 @@
 #include "arabic/ReceiverName.h"
 #include "document/ChannelDocument.h"
 #include "document/commands/EditSettings.h"
+#include "gui/app/CoreTexts.h"
 #include "gui/app/DisplayText.h"
 #include "gui/dialogs/ParametersDialogPicker.h"
 
@@ -69,7 +70,13 @@ ParametersDialog::ParametersDialog(ChannelDocument& document, QWidget* parent)
     : QDialog(parent),
       document_(document),
       form_(document.database(), [](ConstNameField field) { return decodeReceiverName(field); }) {
-    setWindowTitle(fromWindows1256(form_.title));
+    // "   Parameters <<date>>": the words translated, the receiver's date as it stands.
+    const std::string& title = form_.title;
+    const auto open = title.find("<<"), close = title.rfind(">>");
+    setWindowTitle(open != std::string::npos && close != std::string::npos && close > open
+                       ? tr("   Parameters <<%1>>")
+                             .arg(fromWindows1256(title.substr(open + 2, close - open - 2)))
+                       : fromWindows1256(title));
 
     auto* left = new QVBoxLayout;
     left->addWidget(outputFrame());
@@ -109,7 +116,7 @@ QComboBox* ParametersDialog::list(const char* name, int ParametersForm::*field,
     auto* box = new QComboBox;
     box->setObjectName(QLatin1String(name));
     for (const char* item : items)
-        box->addItem(QCoreApplication::translate("ReceiverSettings", item));
+        box->addItem(coreText(item));
     // A stored code that names no item shows no item.
     box->setCurrentIndex(form_.*field);
     connect(box, &QComboBox::currentIndexChanged, this, [this, field](int i) { form_.*field = i; });

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/app/CoreTexts.h"
 #include "gui/app/DisplayText.h"
 #include "gui/dialogs/DialogControls.h"
 
@@ -15,7 +16,7 @@ namespace kavro::gui {
 
 TransponderDialog::TransponderDialog(TransponderForm form, MessageSink& messages, QWidget* parent)
     : QDialog(parent), form_(std::move(form)), messages_(messages) {
-    setWindowTitle(fromWindows1256(form_.title));
+    setWindowTitle(coreTitle(form_.title));
     createControls();
     loadControls();
 }

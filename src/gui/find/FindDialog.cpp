@@ -4,15 +4,19 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 #include "document/ChannelDocument.h"
+#include "gui/app/CoreTexts.h"
 #include "gui/app/DisplayText.h"
 #include "gui/find/ShowFoundChannel.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/DatabaseTree.h"
+#include "messages/StringIds.h"
 
 namespace kavro::gui {
 namespace {
@@ -25,6 +29,8 @@ void fillBox(QComboBox* box, const std::vector<std::string>& entries, int curren
     const QSignalBlocker quiet(box);
     box->clear();
     for (const std::string& entry : entries) box->addItem(fromWindows1256(entry));
+    // The first entry is the core's "All ..." text, the others are the receiver's names.
+    if (box->count() > 0) box->setItemText(0, coreText(entries.front()));
     box->setCurrentIndex(current);
 }
 
@@ -41,7 +47,6 @@ QComboBox* makeList(QWidget* parent, const char* name) {
 FindDialog::FindDialog(ChannelDocument& document, DatabaseTree* tree, ChannelList* list,
                        QWidget* parent)
     : QDialog(parent), document_(document), tree_(tree), list_(list) {
-    setWindowTitle(tr("Find"));
 
     satellites_ = makeList(this, "satellites");
     transponders_ = makeList(this, "transponders");
@@ -51,12 +56,18 @@ FindDialog::FindDialog(ChannelDocument& document, DatabaseTree* tree, ChannelLis
     text_->setClearButtonEnabled(true);
 
     auto* fields = new QFormLayout;
-    fields->addRow(tr("&Satellite :"), satellites_);
-    fields->addRow(tr("&Transponder :"), transponders_);
-    fields->addRow(tr("C&hannal :"), text_);
+    satelliteLabel_ = new QLabel(this);
+    transponderLabel_ = new QLabel(this);
+    textLabel_ = new QLabel(this);
+    fields->addRow(satelliteLabel_, satellites_);
+    fields->addRow(transponderLabel_, transponders_);
+    fields->addRow(textLabel_, text_);
+    satelliteLabel_->setBuddy(satellites_);
+    transponderLabel_->setBuddy(transponders_);
+    textLabel_->setBuddy(text_);
 
     auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    next_ = buttons->addButton(tr("&Next"), QDialogButtonBox::ActionRole);
+    next_ = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
     next_->setObjectName(QStringLiteral("next"));
     next_->setDefault(true);
     next_->setEnabled(false);
@@ -80,6 +91,25 @@ FindDialog::FindDialog(ChannelDocument& document, DatabaseTree* tree, ChannelLis
     connect(transponders_, &QComboBox::activated, this,
             [this](int entry) { form_.transponderEntry = entry; });
     connect(&document_, &ChannelDocument::changed, this, &FindDialog::onDocumentChanged);
+    retranslate();
+}
+
+void FindDialog::retranslate() {
+    setWindowTitle(tr("Find"));
+    satelliteLabel_->setText(tr("&Satellite :"));
+    transponderLabel_->setText(tr("&Transponder :"));
+    textLabel_->setText(tr("C&hannal :"));
+    next_->setText(tr("&Next"));
+    for (QComboBox* box : {satellites_, transponders_})
+        if (box->count() > 0)
+            box->setItemText(0, stringText(box == satellites_ ? strings::FindAllSatellites
+                                                              : strings::FindAllTransponders));
+}
+
+void FindDialog::changeEvent(QEvent* event) {
+    // The dialog stays open across a language change.
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }
 
 void FindDialog::preselect(const TreeItemKey& current) {

@@ -8,6 +8,7 @@
 #include "editing/TreeItemKey.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -42,7 +43,11 @@ public slots:
     // no hit says "Cannot find '%s'" and leaves the lists alone.
     void next();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void fillLists();
     void fillTransponders();
     void onDocumentChanged(const DocumentChange& change);
@@ -56,6 +61,9 @@ private:
     QComboBox* transponders_;
     QLineEdit* text_;
     QPushButton* next_;
+    QLabel* satelliteLabel_;
+    QLabel* transponderLabel_;
+    QLabel* textLabel_;
 };
 
 }  // namespace kavro::gui

@@ -13,6 +13,7 @@
 #include "document/commands/ToggleGroupMember.h"
 #include "gui/app/DisplayText.h"
 #include "gui/views/ChannelTableModel.h"
+#include "gui/views/OwnDirectionDelegate.h"
 #include "gui/views/ViewKeys.h"
 #include "messages/StringIds.h"
 
@@ -33,6 +34,7 @@ bool groupEntryEnabled(int kind, int firstSelectedType) {
 ChannelList::ChannelList(ChannelDocument& document, QWidget* parent)
     : QTableView(parent), document_(document), model_(new ChannelTableModel(document, this)) {
     setModel(model_);
+    setItemDelegate(new OwnDirectionDelegate(this));
     setSelectionBehavior(SelectRows);
     setSelectionMode(ExtendedSelection);
     setEditTriggers(NoEditTriggers);

@@ -18,6 +18,7 @@
 #include "gui/app/DisplayText.h"
 #include "gui/views/DatabaseTreeDrag.h"
 #include "gui/views/DatabaseTreeItem.h"
+#include "gui/views/OwnDirectionDelegate.h"
 #include "gui/views/ViewKeys.h"
 #include "messages/StringIds.h"
 
@@ -86,6 +87,7 @@ struct DatabaseTree::Remembered {
 DatabaseTree::DatabaseTree(ChannelDocument& document, QWidget* parent)
     : QTreeWidget(parent), document_(document) {
     setColumnCount(1);
+    setItemDelegate(new OwnDirectionDelegate(this));
     setHeaderHidden(true);
     setUniformRowHeights(true);
     setSelectionMode(SingleSelection);
