@@ -659,7 +659,7 @@ Channel
     </message>
     <message>
         <source>Letter Box</source>
-        <translation>صندوق الرسالة (Letter Box)</translation>
+        <translation>Letter Box</translation>
     </message>
     <message>
         <source>Combined</source>
@@ -960,35 +960,35 @@ Channel
     </message>
     <message>
         <source>V-PID :</source>
-        <translation>V-PID :</translation>
+        <translation>‏V-PID :</translation>
     </message>
     <message>
         <source>A-PID :</source>
-        <translation>A-PID :</translation>
+        <translation>‏A-PID :</translation>
     </message>
     <message>
         <source>PCR :</source>
-        <translation>PCR :</translation>
+        <translation>‏PCR :</translation>
     </message>
     <message>
         <source>SID :</source>
-        <translation>SID :</translation>
+        <translation>‏SID :</translation>
     </message>
     <message>
         <source>PMT :</source>
-        <translation>PMT :</translation>
+        <translation>‏PMT :</translation>
     </message>
     <message>
         <source>TTEXT :</source>
-        <translation>TTEXT :</translation>
+        <translation>‏TTEXT :</translation>
     </message>
     <message>
         <source>AC3-PID :</source>
-        <translation>AC3-PID :</translation>
+        <translation>‏AC3-PID :</translation>
     </message>
     <message>
         <source>X-PID :</source>
-        <translation>X-PID :</translation>
+        <translation>‏X-PID :</translation>
     </message>
     <message>
         <source>Crypted</source>
@@ -1012,7 +1012,7 @@ Channel
     </message>
     <message>
         <source> ECM-PID </source>
-        <translation> ECM-PID </translation>
+        <translation>‏ ECM-PID </translation>
     </message>
     <message>
         <source>OK</source>
@@ -1414,11 +1414,27 @@ Do you want to replace it with the data received from the receiver?</source>
     </message>
     <message>
         <source> Number </source>
-        <translation> الرقم </translation>
+        <translation> الأعداد </translation>
     </message>
     <message>
         <source>   Parameters &lt;&lt;%1&gt;&gt;</source>
         <translation>   إعدادات الجهاز &lt;&lt;%1&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Sat : %1</source>
+        <translation>الأقمار : %1</translation>
+    </message>
+    <message>
+        <source>TP : %1</source>
+        <translation>الترددات : %1</translation>
+    </message>
+    <message>
+        <source>Channals : %1</source>
+        <translation>القنوات : %1</translation>
+    </message>
+    <message>
+        <source>Groups : %1</source>
+        <translation>المجموعات : %1</translation>
     </message>
 </context>
 <context>
@@ -1433,7 +1449,7 @@ Do you want to replace it with the data received from the receiver?</source>
     </message>
     <message>
         <source>LNB : </source>
-        <translation>LNB : </translation>
+        <translation>‏LNB : </translation>
     </message>
     <message>
         <source>MHZ</source>
@@ -1441,7 +1457,7 @@ Do you want to replace it with the data received from the receiver?</source>
     </message>
     <message>
         <source>DiSEqC :</source>
-        <translation>DiSEqC :</translation>
+        <translation>‏DiSEqC :</translation>
     </message>
     <message>
         <source>Position :</source>
@@ -1573,11 +1589,11 @@ Do you want to replace it with the data received from the receiver?</source>
     </message>
     <message>
         <source>FEC :</source>
-        <translation>FEC :</translation>
+        <translation>‏FEC :</translation>
     </message>
     <message>
         <source>TID :</source>
-        <translation>TID :</translation>
+        <translation>‏TID :</translation>
     </message>
     <message>
         <source>Name :</source>

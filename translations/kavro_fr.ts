@@ -265,7 +265,7 @@ A-PID
 PCR
 SID
 PMT
-Télétexte
+TTX
 AC3-PID
 Langue audio</translation>
     </message>
@@ -1410,11 +1410,27 @@ Voulez-vous le remplacer par les données reçues du récepteur ?</translation>
     </message>
     <message>
         <source> Number </source>
-        <translation> Numéro </translation>
+        <translation> Totaux </translation>
     </message>
     <message>
         <source>   Parameters &lt;&lt;%1&gt;&gt;</source>
         <translation>   Paramètres &lt;&lt;%1&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Sat : %1</source>
+        <translation>Satellites : %1</translation>
+    </message>
+    <message>
+        <source>TP : %1</source>
+        <translation>TP : %1</translation>
+    </message>
+    <message>
+        <source>Channals : %1</source>
+        <translation>Chaînes : %1</translation>
+    </message>
+    <message>
+        <source>Groups : %1</source>
+        <translation>Groupes : %1</translation>
     </message>
 </context>
 <context>

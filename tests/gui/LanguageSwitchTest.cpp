@@ -233,7 +233,7 @@ QStringList windowTexts(MainWindow& window) {
             else if (auto* button = qobject_cast<QAbstractButton*>(widget))
                 texts << button->text();
             else if (auto* box = qobject_cast<QComboBox*>(widget))
-                texts << box->itemText(0);
+                for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
     }
     return texts;
 }

@@ -1,6 +1,7 @@
 #include "gui/app/DisplayText.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "arabic/ReceiverName.h"
 #include "arabic/Windows1256.h"
@@ -78,6 +79,11 @@ QString transponderLabel(std::size_t t, const TransponderRecord& transponder) {
 
 QString groupLabel(std::size_t g, const GroupRecord& group) {
     return numberedLabel(static_cast<int>(g + 1), 2, displayName(group));
+}
+
+QString ownDirection(const QString& entry) {
+    // A left-to-right mark makes the run start left to right whatever the box's direction.
+    return QGuiApplication::isRightToLeft() ? QChar(0x200E) + entry : entry;
 }
 
 bool hasArabicName(const ChannelRecord& channel) {

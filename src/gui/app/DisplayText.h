@@ -32,6 +32,10 @@ QString transponderLabel(std::size_t t, const TransponderRecord& transponder);
 // "%2d. %s": position + 1 and the group's name.
 QString groupLabel(std::size_t g, const GroupRecord& group);
 
+// A numbered entry of the receiver's data ("  1. Nilesat 7.0W") as a list box shows it: in a
+// right-to-left window it keeps its left-to-right reading, the number first.
+QString ownDirection(const QString& entry);
+
 // True when the stored name is in the receiver's Arabic coding (first byte 2).
 bool hasArabicName(const ChannelRecord& channel);
 

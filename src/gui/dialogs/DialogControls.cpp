@@ -101,7 +101,7 @@ void fillList(QComboBox* combo, const std::vector<std::string>& items, int curre
     combo->clear();
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(items.size()));
-    for (const std::string& item : items) texts << fromWindows1256(item);
+    for (const std::string& item : items) texts << ownDirection(fromWindows1256(item));
     combo->addItems(texts);  // one insertion: a list of 360 satellites fills at once
     combo->setCurrentIndex(current >= 0 && current < combo->count() ? current : -1);
 }

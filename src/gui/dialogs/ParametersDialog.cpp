@@ -258,7 +258,8 @@ QWidget* ParametersDialog::osdFrame() {
 QWidget* ParametersDialog::startupFrame() {
     group_ = new QComboBox;
     group_->setObjectName(QStringLiteral("group"));
-    for (const std::string& item : form_.groupItems) group_->addItem(fromWindows1256(item));
+    for (const std::string& item : form_.groupItems)
+        group_->addItem(ownDirection(fromWindows1256(item)));
     group_->setCurrentIndex(form_.startupGroup);
     channel_ = new QComboBox;
     channel_->setObjectName(QStringLiteral("channel"));
@@ -307,8 +308,14 @@ QWidget* ParametersDialog::uhfFrame() {
 
 QWidget* ParametersDialog::numberFrame() {
     auto* layout = new QGridLayout;
+    // The form's "Sat     : 6" texts, reworded in the interface language around the count.
+    static const char* const kNames[] = {QT_TR_NOOP("Sat : %1"), QT_TR_NOOP("TP : %1"),
+                                         QT_TR_NOOP("Channals : %1"), QT_TR_NOOP("Groups : %1")};
     for (std::size_t i = 0; i < form_.numberTexts.size(); ++i) {
-        auto* label = new QLabel(fromWindows1256(form_.numberTexts[i]).trimmed());
+        const QString text = fromWindows1256(form_.numberTexts[i]);
+        auto* label = new QLabel(i < std::size(kNames) && text.contains(u':')
+                                     ? tr(kNames[i]).arg(text.section(u':', 1).trimmed())
+                                     : text.trimmed());
         label->setObjectName(QStringLiteral("number%1").arg(i));
         layout->addWidget(label, static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
@@ -318,7 +325,8 @@ QWidget* ParametersDialog::numberFrame() {
 void ParametersDialog::fillChannels() {
     const QSignalBlocker blocker(channel_);
     channel_->clear();
-    for (const std::string& item : form_.channelItems) channel_->addItem(fromWindows1256(item));
+    for (const std::string& item : form_.channelItems)
+        channel_->addItem(ownDirection(fromWindows1256(item)));
     channel_->setCurrentIndex(form_.startupChannel);
 }
 

@@ -16,7 +16,6 @@
 #include "gui/find/ShowFoundChannel.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/DatabaseTree.h"
-#include "messages/StringIds.h"
 
 namespace kavro::gui {
 namespace {
@@ -28,7 +27,7 @@ constexpr int kListWidthInCharacters = 26;
 void fillBox(QComboBox* box, const std::vector<std::string>& entries, int current) {
     const QSignalBlocker quiet(box);
     box->clear();
-    for (const std::string& entry : entries) box->addItem(fromWindows1256(entry));
+    for (const std::string& entry : entries) box->addItem(ownDirection(fromWindows1256(entry)));
     // The first entry is the core's "All ..." text, the others are the receiver's names.
     if (box->count() > 0) box->setItemText(0, coreText(entries.front()));
     box->setCurrentIndex(current);
@@ -100,15 +99,14 @@ void FindDialog::retranslate() {
     transponderLabel_->setText(tr("&Transponder :"));
     textLabel_->setText(tr("C&hannal :"));
     next_->setText(tr("&Next"));
-    for (QComboBox* box : {satellites_, transponders_})
-        if (box->count() > 0)
-            box->setItemText(0, stringText(box == satellites_ ? strings::FindAllSatellites
-                                                              : strings::FindAllTransponders));
 }
 
 void FindDialog::changeEvent(QEvent* event) {
     // The dialog stays open across a language change.
-    if (event->type() == QEvent::LanguageChange) retranslate();
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        fillLists();  // "All ..." in the new language, the entries in the new direction
+    }
     QDialog::changeEvent(event);
 }
 

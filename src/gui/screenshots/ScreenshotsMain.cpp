@@ -15,6 +15,7 @@
 #include "gui/app/Icons.h"
 #include "gui/screenshots/DialogScreenshots.h"
 #include "gui/screenshots/FindScreenshot.h"
+#include "gui/screenshots/LanguageScreenshots.h"
 #include "gui/screenshots/ParametersAndArabicListScreenshots.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/DatabaseTree.h"
@@ -86,5 +87,6 @@ int main(int argc, char** argv) {
     ok &= kavro::gui::saveFindScreenshot(window, out, save);
     ok &= kavro::gui::saveDialogScreenshots(document, &window, out, save);
     ok &= kavro::gui::saveParametersAndArabicListScreenshots(document, &window, out, save);
+    ok &= kavro::gui::saveLanguageScreenshots(window, profile, out, save);
     return ok ? 0 : 1;
 }
