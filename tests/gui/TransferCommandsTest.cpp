@@ -58,12 +58,7 @@ private:
 // Twenty seconds of the receiver's call pass in a tenth of one.
 class FastClock : public MillisecondClock {
 public:
-    std::uint64_t milliseconds() override {
-        return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                              std::chrono::steady_clock::now().time_since_epoch())
-                                              .count()) *
-               200;
-    }
+    std::uint64_t milliseconds() override { return steadyClock().milliseconds() * 200; }
 };
 
 // The receiver's call never runs out: only Cancel can end it.
@@ -161,7 +156,6 @@ TEST_F(TransferCommandsTest, UploadReplacesTheDocumentAfterOneQuestionAndKeepsTh
     SilentMessageSink quiet;
     ASSERT_EQ(readImage(expected, &script.image, quiet), 1);
     EXPECT_TRUE(document.database() == expected);
-    EXPECT_EQ(document.path(), TransferController::receivedDataPath());
     EXPECT_EQ(QString::fromStdString(document.path()), QDir::current().filePath("ChData.ird"));
     EXPECT_TRUE(document.isModified());
     EXPECT_TRUE(document.receivedFromReceiver());
@@ -191,7 +185,6 @@ TEST_F(TransferCommandsTest, DownloadSendsTheDocumentByteForByteAndLeavesItAlone
 
     ASSERT_TRUE(simulator.waitForEnd(5s));
     EXPECT_EQ(simulator.receivedImage(), test::makeImage(before));
-    EXPECT_EQ(simulator.log().badPacketsReceived, 0);
     EXPECT_TRUE(document.database() == before);
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(document.path(), demoPath);
@@ -199,22 +192,6 @@ TEST_F(TransferCommandsTest, DownloadSendsTheDocumentByteForByteAndLeavesItAlone
     ASSERT_EQ(messages.ids(), std::vector<int>{strings::DownloadDone});  // no save question
     EXPECT_EQ(messages.shown[0].progress, 100);
     EXPECT_GE(sampler.seen.size(), 3u) << "the window's event loop stalled";
-}
-
-TEST_F(TransferCommandsTest, ADownloadTheReceiverEndsEarlySaysHowMuchItTook) {
-    test::ReceiverScript script;
-    script.role = test::ReceiverScript::Role::Receiver;
-    script.endAfterPacket = 5;
-    test::ReceiverSimulator simulator(script);
-    ASSERT_TRUE(simulator.start()) << simulator.error();
-
-    run(&TransferController::download, [&](TransferDialog& d) { start(d, simulator); });
-
-    ASSERT_EQ(messages.ids(),
-              (std::vector<int>{strings::DownloadDone, strings::ReceiverEndedEarly}));
-    EXPECT_EQ(messages.entries[1].text,
-              "The receiver ended the transfer after 5,169 of 655,424 bytes.");
-    EXPECT_EQ(messages.shown[1].status, stringText(strings::DownloadDone));  // dialog still open
 }
 
 TEST_F(TransferCommandsTest, CancelDuringTheCountdownClosesTheDialogWithTheFailureText) {
@@ -266,17 +243,19 @@ TEST_F(TransferCommandsTest, ASaveQuestionAnsweredCancelOrAFailedSaveStopsTheUpl
     EXPECT_EQ(statusTexts.last(), QStringLiteral("Ready"));
 }
 
-TEST_F(TransferCommandsTest, AFailedDownloadStaysOpenForAnotherTry) {
+TEST_F(TransferCommandsTest, AFailedDownloadStaysOpenForAnotherTryAndAShortOneIsToldAsSuch) {
     test::ReceiverScript silent;
     silent.role = test::ReceiverScript::Role::Receiver;
     silent.silent = true;
     test::ReceiverSimulator away(silent);
-    test::ReceiverScript listening = silent;
-    listening.silent = false;
-    test::ReceiverSimulator there(listening);
+    test::ReceiverScript early = silent;
+    early.silent = false;
+    early.endAfterPacket = 5;
+    test::ReceiverSimulator there(early);
     ASSERT_TRUE(away.start() && there.start());
     FastClock clock;
     controller.setClock(clock);
+    makeModified();
 
     bool openAfterFailure = false;
     QString statusAfterFailure;
@@ -293,10 +272,13 @@ TEST_F(TransferCommandsTest, AFailedDownloadStaysOpenForAnotherTry) {
 
     EXPECT_TRUE(openAfterFailure);
     EXPECT_EQ(statusAfterFailure, stringText(strings::DownloadFailed));
-    EXPECT_EQ(messages.ids(), (std::vector<int>{strings::DownloadFailed, strings::DownloadDone}));
-    ASSERT_TRUE(there.waitForEnd(5s));
-    EXPECT_TRUE(there.log().completed);
-    EXPECT_FALSE(document.isModified());
+    // The receiver took five packets and said it was done: a success, but not the whole image.
+    ASSERT_EQ(messages.ids(), (std::vector<int>{strings::DownloadFailed, strings::DownloadDone,
+                                                strings::ReceiverEndedEarly}));
+    EXPECT_EQ(messages.entries[2].text,
+              "The receiver ended the transfer after 5,169 of 655,424 bytes.");
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(document.undoStack()->count(), 1);
 }
 
 TEST_F(TransferCommandsTest, ClosingTheWindowMidTransferCancelsItWithoutMoreBoxes) {
