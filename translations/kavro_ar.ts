@@ -1086,7 +1086,7 @@ Channel
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation>بحث عن ال&amp;تالي</translation>
+        <translation>بحث عن التا&amp;لي</translation>
     </message>
     <message>
         <source>&amp;ToolBar</source>

@@ -929,7 +929,7 @@ Chaîne
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Edition</translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Add</source>
@@ -1070,7 +1070,7 @@ Chaîne
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation>&amp;Ajouter...</translation>
+        <translation>A&amp;jouter...</translation>
     </message>
     <message>
         <source>&amp;Del</source>
@@ -1082,11 +1082,11 @@ Chaîne
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation>&amp;Rechercher...</translation>
+        <translation>Re&amp;chercher...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation>Rechercher la &amp;suivante</translation>
+        <translation>Rechercher la suiva&amp;nte</translation>
     </message>
     <message>
         <source>&amp;ToolBar</source>
@@ -1226,7 +1226,7 @@ L&apos;interface reste en anglais.</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Tools</source>

@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <memory>
+#include <set>
 
 #include "RecordingMessageSink.h"
 #include "TemporaryDirectory.h"
@@ -264,6 +265,29 @@ TEST_F(LanguageSwitchTest, SwitchIsLiveAndEnglishComesBackWhole) {
     for (int i = 0; i < english.size(); ++i)
         EXPECT_EQ(back[i], english[i]) << i << ": " << english[i].toStdString();
     EXPECT_EQ(find->layoutDirection(), Qt::LeftToRight);
+}
+
+// How many different Alt keys a menu's items answer to.
+int distinctAccessKeys(const QWidget* menu) {
+    std::set<QString> keys;
+    for (QAction* action : menu->actions())
+        if (const QKeySequence key = QKeySequence::mnemonic(action->text()); !key.isEmpty())
+            keys.insert(key.toString());
+    return static_cast<int>(keys.size());
+}
+
+TEST_F(LanguageSwitchTest, TranslatedMenusKeepTheirAccessKeysApart) {
+    start();
+    std::vector<const QWidget*> menus{window->menuBar()};
+    for (QAction* title : window->menuBar()->actions()) menus.push_back(title->menu());
+    std::vector<int> english;
+    for (const QWidget* menu : menus) english.push_back(distinctAccessKeys(menu));
+    for (QAction* language : {a().arabic, a().french}) {
+        language->trigger();
+        for (std::size_t i = 0; i < menus.size(); ++i)
+            EXPECT_GE(distinctAccessKeys(menus[i]), english[i])
+                << language->text().toStdString() << " menu " << i;
+    }
 }
 
 }  // namespace
