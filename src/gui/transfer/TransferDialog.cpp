@@ -104,6 +104,8 @@ TransferDialog::TransferDialog(Mode mode, const std::vector<SerialPortEntry>& po
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     showProgress(0);
+    // Enter starts; the port box is only visited when the port is to change.
+    start_->setFocus();
 
     connect(start_, &QPushButton::clicked, this, &TransferDialog::startClicked);
     connect(cancel_, &QPushButton::clicked, this, &TransferDialog::reject);
