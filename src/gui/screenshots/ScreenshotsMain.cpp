@@ -17,6 +17,7 @@
 #include "gui/screenshots/FindScreenshot.h"
 #include "gui/screenshots/LanguageScreenshots.h"
 #include "gui/screenshots/ParametersAndArabicListScreenshots.h"
+#include "gui/screenshots/TransferScreenshots.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/DatabaseTree.h"
 
@@ -87,6 +88,7 @@ int main(int argc, char** argv) {
     ok &= kavro::gui::saveFindScreenshot(window, out, save);
     ok &= kavro::gui::saveDialogScreenshots(document, &window, out, save);
     ok &= kavro::gui::saveParametersAndArabicListScreenshots(document, &window, out, save);
+    ok &= kavro::gui::saveTransferScreenshots(&window, out, save);
     ok &= kavro::gui::saveLanguageScreenshots(window, profile, out, save);
     return ok ? 0 : 1;
 }
