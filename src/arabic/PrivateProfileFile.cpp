@@ -86,10 +86,14 @@ void PrivateProfileFile::parse(std::string_view text) {
     const std::size_t firstBreak = text.find('\n');
     if (firstBreak != std::string_view::npos && (firstBreak == 0 || text[firstBreak - 1] != '\r'))
         newline_ = "\n";
+    // Only a file whose lines end in CR LF loses the CR before each LF: in a file of bare LFs
+    // a CR belongs to its line, and taking it away would change the text on every save.
+    const bool crlf = newline_ == "\r\n";
     while (!text.empty()) {
         const std::size_t nl = text.find('\n');
         std::string_view line = text.substr(0, nl);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (crlf && nl != std::string_view::npos && !line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         lines_.emplace_back(line);
         if (nl == std::string_view::npos) break;
         text.remove_prefix(nl + 1);

@@ -30,7 +30,7 @@ namespace {
 
 // clang-format off
 constexpr const char* kMonths[13] = {"   ", "Jan", "Fev", "Mar", "Avr", "Mai", "Jun",
-                                     "Jul", "Aut", "Sep", "Oct", "Nov", "D\xE9" "c"};
+                                     "Jul", "Aut", "Sep", "Oct", "Nov", "D\xE9\x63"};
 // clang-format on
 
 std::string systemReason(int error) {
