@@ -1449,7 +1449,7 @@ Do you want to replace it with the data received from the receiver?</source>
     </message>
     <message>
         <source>LNB : </source>
-        <translation>‏LNB : </translation>
+        <translation>نوع LNB : </translation>
     </message>
     <message>
         <source>MHZ</source>
@@ -1457,7 +1457,7 @@ Do you want to replace it with the data received from the receiver?</source>
     </message>
     <message>
         <source>DiSEqC :</source>
-        <translation>‏DiSEqC :</translation>
+        <translation>منفذ DiSEqC :</translation>
     </message>
     <message>
         <source>Position :</source>

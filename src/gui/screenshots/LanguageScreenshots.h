@@ -37,6 +37,11 @@ inline bool saveLanguageScreenshots(MainWindow& window, QSettings& profile, cons
         SatelliteDialog dialog(SatelliteForm::forEdit(0, db.satellites[0]), messages, &window);
         ok &= saveDialogPicture(dialog, out, QStringLiteral("satellite-edit-%1.png").arg(suffix),
                                 save);
+        if (auto form = ChannelForm::open(db, pictureChannel(db, false), {}, messages)) {
+            ChannelDialog channel(std::move(*form), messages, &window);
+            ok &= saveDialogPicture(channel, out, QStringLiteral("channel-edit-%1.png").arg(suffix),
+                                    save);
+        }
         // The longest labels of the program, where a translation would be clipped first.
         ParametersDialog parameters(window.document(), &window);
         ok &= saveDialogPicture(parameters, out, QStringLiteral("parameters-%1.png").arg(suffix),
