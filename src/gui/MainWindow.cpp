@@ -32,6 +32,7 @@
 #include "gui/dialogs/ParametersDialog.h"
 #include "gui/dialogs/RecordEditor.h"
 #include "gui/find/FindController.h"
+#include "gui/transfer/TransferController.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/DatabaseTree.h"
 #include "messages/StringIds.h"
@@ -106,6 +107,11 @@ MainWindow::MainWindow(ChannelDocument& document, FileDialogs& fileDialogs, QSet
     connectDocument();
     // Edit and Add (actions, keys, double-clicks) open the edit dialogs through the views.
     (new RecordEditor(document_, tree_, list_, this))->connectViews();
+    transfers_ = new TransferController(
+        document_, this, [this] { return fileSave(); }, this);
+    connect(actions_->upload, &QAction::triggered, transfers_, &TransferController::upload);
+    connect(actions_->download, &QAction::triggered, transfers_, &TransferController::download);
+    connect(transfers_, &TransferController::statusText, message_, &QLabel::setText);
     auto* find = new FindController(document_, tree_, list_, this);
     connect(actions_->find, &QAction::triggered, find, &FindController::find);
     connect(actions_->findNext, &QAction::triggered, find, &FindController::findNext);
@@ -301,7 +307,7 @@ void MainWindow::updateCommands() {
     a.save->setEnabled(loaded && modified);
     a.readAgain->setEnabled(loaded && modified && !document_.receivedFromReceiver());
     for (QAction* action : {a.saveAs, a.find, a.findNext, a.autoArabisation, a.removeData,
-                            a.removeCBand, a.sort, a.parameters})
+                            a.removeCBand, a.download, a.sort, a.parameters})
         action->setEnabled(loaded);
     a.selectAll->setEnabled(list_->canSelectAll());
 
@@ -309,9 +315,8 @@ void MainWindow::updateCommands() {
     a.edit->setEnabled(tree ? tree_->canEdit() : list_->canEdit());
     a.add->setEnabled(tree ? tree_->canAdd() : list_->canAdd());
     a.del->setEnabled(tree ? tree_->canDelete() : list_->canDelete());
-    // The transfers and the other interface languages are not part of this window yet.
-    for (QAction* action : {a.upload, a.download, a.arabic, a.french, a.language})
-        action->setEnabled(false);
+    // The other interface languages are not part of this window yet.
+    for (QAction* action : {a.arabic, a.french, a.language}) action->setEnabled(false);
 }
 
 bool MainWindow::treeIsActive() const {
@@ -491,6 +496,8 @@ void MainWindow::rebuildRecentMenu() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A transfer still running is cancelled first: nothing half-received becomes the document.
+    transfers_->cancelAndWait();
     if (maybeSave())
         event->accept();
     else

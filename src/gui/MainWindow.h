@@ -23,6 +23,7 @@ class CommandActions;
 class DatabaseTree;
 class FileDialogs;
 class StatusPanes;
+class TransferController;
 
 // The main window: menus, toolbar, status bar, and the splitter with the satellite/group
 // tree on the left and the channel list on the right. It runs the file commands and the
@@ -96,6 +97,7 @@ private:
     ChannelList* list_;
     StatusPanes* panes_;
     QLabel* message_;
+    TransferController* transfers_;
     QMenu* recentMenu_;
     QAction* recentSeparator_ = nullptr;
     QMenu* fileMenu_ = nullptr;
