@@ -241,6 +241,8 @@ QStringList windowTexts(MainWindow& window) {
 
 TEST_F(LanguageSwitchTest, SwitchIsLiveAndEnglishComesBackWhole) {
     start();
+    window->tree()->selectKey(TreeItemKey::transponder(0, 3));
+    window->channelList()->selectRow(2);
     a().find->trigger();  // a modeless dialog stays open through the switches
     auto* find = window->findChild<FindDialog*>();
     ASSERT_TRUE(find);
@@ -248,6 +250,10 @@ TEST_F(LanguageSwitchTest, SwitchIsLiveAndEnglishComesBackWhole) {
     const QStringList english = windowTexts(*window);
 
     a().arabic->trigger();
+    QApplication::processEvents();
+    // The user stays where they were: same tree item, same selected channel.
+    EXPECT_EQ(window->tree()->currentKey(), TreeItemKey::transponder(0, 3));
+    EXPECT_EQ(window->channelList()->selectedRowCount(), 1);
     const QStringList arabic = windowTexts(*window);
     ASSERT_EQ(arabic.size(), english.size());
     EXPECT_EQ(find->windowTitle(), arabicText("kavro::gui::FindDialog", "Find"));
@@ -265,6 +271,7 @@ TEST_F(LanguageSwitchTest, SwitchIsLiveAndEnglishComesBackWhole) {
     for (int i = 0; i < english.size(); ++i)
         EXPECT_EQ(back[i], english[i]) << i << ": " << english[i].toStdString();
     EXPECT_EQ(find->layoutDirection(), Qt::LeftToRight);
+    find->close();
 }
 
 // How many different Alt keys a menu's items answer to.

@@ -1,7 +1,7 @@
 #pragma once
 
-// The window, the satellite dialog and the Parameters dialog in Arabic (right to left) and in French, switched live as
-// the user would, then back to English for the pictures that follow.
+// The window and the satellite, channel and Parameters dialogs in Arabic (right to left) and
+// in French, switched live as the user would, then back to English for the pictures after.
 #include <QDir>
 #include <QSettings>
 #include <QString>
