@@ -72,7 +72,9 @@ void runTransfers(benchmark::State& state, const test::ReceiverScript& script,
         const double pcStart = threadCpuSeconds();
         state.ResumeTiming();
 
-        SerialPort port(messages, simulator.devicePath());
+        // A paced line runs at the port's own rate, as a real one does.
+        SerialPort port(messages, simulator.devicePath(),
+                        lineBaud > 0 ? lineBaud : SerialPort::kDefaultBaudRate);
         if (!transfer(port, session, messages)) state.SkipWithError("transfer failed");
         pcCpu += threadCpuSeconds() - pcStart;
         if (receiverMustFinish) simulator.waitForEnd(5s);
@@ -120,7 +122,7 @@ BENCHMARK(BM_DownloadOverPty)
     ->Iterations(3)
     ->Repetitions(5);
 
-// The same over a line paced at the argument's baud rate.
+// The same over a line paced at the argument's baud rate (one the port supports).
 void BM_UploadPaced(benchmark::State& state) {
     test::ReceiverScript script;
     script.image = test::makeImage(demoDatabase());
@@ -134,7 +136,7 @@ void BM_UploadPaced(benchmark::State& state) {
 }
 BENCHMARK(BM_UploadPaced)
     ->Arg(115200)
-    ->Arg(460800)
+    ->Arg(256000)
     ->Unit(benchmark::kSecond)
     ->UseRealTime()
     ->Iterations(1);
@@ -151,7 +153,7 @@ void BM_DownloadPaced(benchmark::State& state) {
 }
 BENCHMARK(BM_DownloadPaced)
     ->Arg(115200)
-    ->Arg(460800)
+    ->Arg(256000)
     ->Unit(benchmark::kSecond)
     ->UseRealTime()
     ->Iterations(1);

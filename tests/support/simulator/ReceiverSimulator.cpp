@@ -7,6 +7,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <deque>
@@ -48,14 +49,17 @@ namespace {
 
 using Nanoseconds = std::chrono::nanoseconds;
 
-// One direction of a paced line: a byte may start once the one before it is through.
+// One direction of a paced line: a byte may start once the one before it is through. Bytes
+// that fall due while the thread was late go out together, as from a UART's buffer, so the
+// line keeps its speed however the thread is scheduled.
 struct PacedLine {
     Nanoseconds byteTime{0};
     Nanoseconds nextStart{0};
 
-    // How many bytes may go at `now`; an idle line starts again at once.
-    std::size_t due(Nanoseconds now) {
-        if (nextStart + byteTime < now) nextStart = now;
+    // Bytes are waiting again after the line was idle: the first may start at once.
+    void wake(Nanoseconds now) { nextStart = std::max(nextStart, now); }
+    // How many bytes may go at `now`.
+    std::size_t due(Nanoseconds now) const {
         return now < nextStart ? 0 : static_cast<std::size_t>((now - nextStart) / byteTime) + 1;
     }
     void sent(std::size_t bytes) { nextStart += byteTime * static_cast<long long>(bytes); }
@@ -82,6 +86,7 @@ void ReceiverSimulator::run() {
 
     auto collect = [&] {
         auto& output = model_.output();
+        if (pending.empty() && !output.empty()) out.wake(now());
         pending.insert(pending.end(), output.begin(), output.end());
         output.clear();
         if (model_.ended()) ended_.notify_all();
@@ -116,6 +121,7 @@ void ReceiverSimulator::run() {
         if (pfd.revents & POLLIN) {
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n > 0 && paced) {
+                if (arriving.empty()) in.wake(now());
                 arriving.insert(arriving.end(), buffer, buffer + n);
             } else if (n > 0) {
                 std::lock_guard lock(mutex_);
