@@ -150,7 +150,20 @@ MainWindow::MainWindow(ChannelDocument& document, FileDialogs& fileDialogs, QSet
     updateCommands();
 }
 
-MainWindow::~MainWindow() = default;
+// The application's focus signal must not reach a window that is being taken apart.
+MainWindow::~MainWindow() {
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    // The title, the status message and the recent-file prompts follow a language change.
+    if (event->type() == QEvent::LanguageChange) {
+        updateTitle();
+        message_->setText(stringText(strings::Ready));
+        rebuildRecentMenu();
+    }
+    QMainWindow::changeEvent(event);
+}
 
 QRect MainWindow::initialGeometry(const QRect& available, int preferredWidth) {
     const int width = std::min(available.width(), std::max(750, preferredWidth));
@@ -315,8 +328,6 @@ void MainWindow::updateCommands() {
     a.edit->setEnabled(tree ? tree_->canEdit() : list_->canEdit());
     a.add->setEnabled(tree ? tree_->canAdd() : list_->canAdd());
     a.del->setEnabled(tree ? tree_->canDelete() : list_->canDelete());
-    // The other interface languages are not part of this window yet.
-    for (QAction* action : {a.arabic, a.french, a.language}) action->setEnabled(false);
 }
 
 bool MainWindow::treeIsActive() const {

@@ -7,6 +7,7 @@
 #include "gui/app/FileDialogs.h"
 #include "gui/app/GuiMessageSink.h"
 #include "gui/app/Icons.h"
+#include "gui/app/LanguageSwitcher.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,6 +17,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(KAVRO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("kavro-editor"));
     QApplication::setWindowIcon(kavro::gui::applicationIcon());
+
+    QSettings profile;
+    kavro::gui::GuiMessageSink messages;
+    // The saved interface language, before any text is made (--help included).
+    kavro::gui::LanguageSwitcher languages(profile, messages);
+    languages.applySaved();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -27,11 +34,10 @@ int main(int argc, char** argv) {
                                  QStringLiteral("[file]"));
     parser.process(app);
 
-    QSettings profile;
-    kavro::gui::GuiMessageSink messages;
     kavro::ChannelDocument document(messages);
     kavro::gui::QtFileDialogs fileDialogs;
     kavro::gui::MainWindow window(document, fileDialogs, profile);
+    languages.attach(window);
     messages.setParent(&window);
     window.show();
 
