@@ -217,14 +217,14 @@ BENCHMARK(BM_UploadDialogVsCli)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(1)
-    ->Repetitions(9)
+    ->Repetitions(21)
     ->ComputeStatistics("max", maximum)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_DownloadDialogVsCli)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(1)
-    ->Repetitions(9)
+    ->Repetitions(21)
     ->ComputeStatistics("max", maximum)
     ->ReportAggregatesOnly(true);
 
