@@ -395,6 +395,8 @@ bool MainWindow::fileSave() {
     // write it anyway): ask for a name.
     const bool readOnly = !(QFile::permissions(path) & QFile::WriteOwner) || !file.isWritable();
     if (!document_.hasPath() || !file.exists() || readOnly) return fileSaveAs();
+    // A save writes beside the file first; a folder that cannot be written means another place.
+    if (!QFileInfo(file.absolutePath()).isWritable()) return fileSaveAs();
     // Received data is named after the receiver's default file, which may well be another
     // database of the user's: never replace it without asking.
     if (document_.receivedFromReceiver()) {
