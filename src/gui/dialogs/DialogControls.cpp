@@ -106,4 +106,18 @@ void fillList(QComboBox* combo, const std::vector<std::string>& items, int curre
     combo->setCurrentIndex(current >= 0 && current < combo->count() ? current : -1);
 }
 
+void bindText(QObject* context, QLineEdit* edit, std::string& field) {
+    QObject::connect(edit, &QLineEdit::textChanged, context,
+                     [&field](const QString& text) { field = toWindows1256(text); });
+}
+
+void bindList(QObject* context, QComboBox* combo, int& field) {
+    QObject::connect(combo, &QComboBox::currentIndexChanged, context,
+                     [&field](int i) { field = i; });
+}
+
+void bindCheck(QObject* context, QCheckBox* box, bool& field) {
+    QObject::connect(box, &QCheckBox::toggled, context, [&field](bool on) { field = on; });
+}
+
 }  // namespace kavro::gui

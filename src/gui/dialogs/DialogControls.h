@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -65,6 +66,12 @@ inline constexpr int kTransponderEntryLength = 22;  // "4000. 12345 AUTO 27500"
 
 // A drop-down list of the core's list `items` in the interface language, with `current` chosen;
 // -1 chooses nothing.
+// Keep a form field in step with its control (Windows-1256 text, list position, check state),
+// for the lifetime of `context`.
+void bindText(QObject* context, QLineEdit* edit, std::string& field);
+void bindList(QObject* context, QComboBox* combo, int& field);
+void bindCheck(QObject* context, QCheckBox* box, bool& field);
+
 void fillList(QComboBox* combo, std::span<const char* const> items, int current);
 void fillList(QComboBox* combo, const std::vector<std::string>& items, int current);
 

@@ -113,28 +113,18 @@ void SatelliteDialog::createControls() {
         lnbLow_->setText(fromWindows1256(form_.lnbLowText));
         lnbHigh_->setText(fromWindows1256(form_.lnbHighText));
     });
-    auto bindText = [this](QLineEdit* edit, std::string& field) {
-        connect(edit, &QLineEdit::textChanged, this,
-                [&field](const QString& text) { field = toWindows1256(text); });
-    };
-    bindText(lnbLow_, form_.lnbLowText);
-    bindText(lnbHigh_, form_.lnbHighText);
-    bindText(position_, form_.positionText);
-    auto bindList = [this](QComboBox* combo, int& field) {
-        connect(combo, &QComboBox::currentIndexChanged, this, [&field](int i) { field = i; });
-    };
-    bindList(lnbType_, form_.lnbType);
-    bindList(diseqc_, form_.diseqc);
-    bindList(positioner_, form_.positioner);
-    bindList(eastWest_, form_.eastWest);
-    auto bindCheck = [this](QCheckBox* box, bool& field) {
-        connect(box, &QCheckBox::toggled, this, [&field](bool on) { field = on; });
-    };
-    bindCheck(tone22k_, form_.tone22k);
-    bindCheck(output12V_, form_.output12V);
-    bindCheck(power_, form_.power);
-    bindCheck(chosen_, form_.chosen);
-    bindCheck(grouped_, form_.grouped);
+    bindText(this, lnbLow_, form_.lnbLowText);
+    bindText(this, lnbHigh_, form_.lnbHighText);
+    bindText(this, position_, form_.positionText);
+    bindList(this, lnbType_, form_.lnbType);
+    bindList(this, diseqc_, form_.diseqc);
+    bindList(this, positioner_, form_.positioner);
+    bindList(this, eastWest_, form_.eastWest);
+    bindCheck(this, tone22k_, form_.tone22k);
+    bindCheck(this, output12V_, form_.output12V);
+    bindCheck(this, power_, form_.power);
+    bindCheck(this, chosen_, form_.chosen);
+    bindCheck(this, grouped_, form_.grouped);
 }
 
 void SatelliteDialog::loadControls() {

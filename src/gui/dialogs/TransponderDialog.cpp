@@ -57,19 +57,12 @@ void TransponderDialog::createControls() {
     });
     validation_->watch({frequency_, symbolRate_, tid_, name_});
 
-    auto bindText = [this](QLineEdit* edit, std::string& field) {
-        connect(edit, &QLineEdit::textChanged, this,
-                [&field](const QString& text) { field = toWindows1256(text); });
-    };
-    bindText(frequency_, form_.frequencyText);
-    bindText(symbolRate_, form_.symbolRateText);
-    bindText(tid_, form_.tidText);
-    bindText(name_, form_.name);
-    auto bindList = [this](QComboBox* combo, int& field) {
-        connect(combo, &QComboBox::currentIndexChanged, this, [&field](int i) { field = i; });
-    };
-    bindList(polarisation_, form_.polarisation);
-    bindList(fec_, form_.fec);
+    bindText(this, frequency_, form_.frequencyText);
+    bindText(this, symbolRate_, form_.symbolRateText);
+    bindText(this, tid_, form_.tidText);
+    bindText(this, name_, form_.name);
+    bindList(this, polarisation_, form_.polarisation);
+    bindList(this, fec_, form_.fec);
 }
 
 void TransponderDialog::loadControls() {
