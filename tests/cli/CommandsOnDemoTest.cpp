@@ -123,6 +123,16 @@ TEST_F(CommandsOnDemoTest, NamesEditTheListThatArabizeUses) {
                          "Renamed 10 channels by 1 name pair\nSaved " + out));
     EXPECT_EQ(readBytes(demo), bytes);
     EXPECT_TRUE(contains(ok({"check", out}), "no problems found"));
+
+    // A list that is there but cannot be read is an error, not an empty list: OUT stays as it
+    // was. (Beyond any list's size, so the superuser is refused too.)
+    const std::vector<std::uint8_t> arabized = readBytes(out);
+    std::filesystem::resize_file(list, (16u << 20) + 1);
+    const ProgramResult refused = runCli({"arabize", demo, out, "--list", list});
+    EXPECT_TRUE(refused.exitedWith(1)) << refused.out;
+    EXPECT_TRUE(contains(refused.err, "(File too large)")) << refused.err;
+    EXPECT_TRUE(contains(refused.err, out + " was not written")) << refused.err;
+    EXPECT_EQ(readBytes(out), arabized);
 }
 
 TEST_F(CommandsOnDemoTest, EveryToolSavesACheckedFileAndLeavesInAlone) {

@@ -44,8 +44,13 @@ int run(const std::vector<std::string>& args) {
     CliMessageSink messages;
     if (!openDatabase(db, in, messages)) return ExitFailed;
 
+    // A list that is there but cannot be read (no permission, too large) is an error, not an
+    // empty list: OUT would otherwise be written with nothing renamed.
     ArabicNameList list;
-    loadArabicNameList(list, listPath);
+    if (loadArabicNameList(list, listPath, messages) < 0) {
+        std::cerr << "kavro-cli: " << out << " was not written.\n";
+        return ExitFailed;
+    }
     if (list.empty())
         std::cerr << "kavro-cli: note: the name list "
                   << (listPath.empty() ? std::string("(no location)") : listPath.string())
@@ -83,8 +88,9 @@ Command arabizeCommand() {
             "                Without it, the list that 'kavro-cli names' edits is used, and a\n"
             "                missing list renames nothing.\n"
             "\n"
-            "Exit status 1 when IN cannot be opened, the list given is missing or OUT cannot\n"
-            "be saved (any file at OUT is then left as it was).\n",
+            "Exit status 1 when IN cannot be opened, the list given is missing, a list is\n"
+            "there but cannot be read, or OUT cannot be saved (any file at OUT is then left\n"
+            "as it was).\n",
             run};
 }
 
