@@ -194,7 +194,7 @@ TEST_F(TransferCommandsTest, DownloadSendsTheDocumentByteForByteAndLeavesItAlone
     EXPECT_GE(sampler.seen.size(), 3u) << "the window's event loop stalled";
 }
 
-TEST_F(TransferCommandsTest, CancelDuringTheCountdownClosesTheDialogWithTheFailureText) {
+TEST_F(TransferCommandsTest, CancelDuringTheCountdownSaysSoAndClosesTheDialogWithTheFailureText) {
     test::ReceiverScript script;
     script.silent = true;
     test::ReceiverSimulator simulator(script);
@@ -211,8 +211,10 @@ TEST_F(TransferCommandsTest, CancelDuringTheCountdownClosesTheDialogWithTheFailu
     });
 
     EXPECT_EQ(controller.dialog(), nullptr);
-    ASSERT_EQ(messages.ids(), std::vector<int>{strings::UploadFailed});
-    EXPECT_EQ(messages.shown[0].status, stringText(strings::UploadFailed));
+    // The cancel is said first, so the failure text is not taken for a fault of the line.
+    ASSERT_EQ(messages.ids(),
+              (std::vector<int>{strings::TransferCancelled, strings::UploadFailed}));
+    EXPECT_EQ(messages.shown[1].status, stringText(strings::UploadFailed));
     EXPECT_TRUE(document.database() == before);
     EXPECT_FALSE(document.isModified());
     EXPECT_EQ(document.path(), demoPath);

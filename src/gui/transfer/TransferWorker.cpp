@@ -3,6 +3,7 @@
 #include <QThread>
 
 #include "link/serial/SerialPort.h"
+#include "messages/StringIds.h"
 
 namespace kavro::gui {
 
@@ -66,7 +67,11 @@ void TransferWorker::setStatusText(std::string_view text) {
 }
 
 bool TransferWorker::pollCancel() {
-    return cancel_.exchange(false);
+    if (!cancel_.exchange(false)) return false;
+    // Said before the protocol's failure text, which alone reads like a fault of the line.
+    // After cancelAndWait the box is answered without being shown.
+    messages_.showMessage(strings::TransferCancelled, {}, MessageStyle::Ok);
+    return true;
 }
 
 }  // namespace kavro::gui
