@@ -17,8 +17,12 @@ std::string percentText(int percent) {
 }
 
 std::string countdownText(int elapsedSeconds) {
+    return countdownText(elapsedSeconds, stringText(strings::CallCountdown));
+}
+
+std::string countdownText(int elapsedSeconds, std::string_view pattern) {
     const int remaining = std::max(0, link::kCallSeconds - std::max(0, elapsedSeconds));
-    return formatText(stringText(strings::CallCountdown), remaining);
+    return formatText(pattern, remaining);
 }
 
 }  // namespace kavro

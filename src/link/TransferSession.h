@@ -31,5 +31,7 @@ int clampPercent(int percent);
 std::string percentText(int percent);
 // "Remainder : 17 Sec." for 3 elapsed seconds (never below 0).
 std::string countdownText(int elapsedSeconds);
+// The same from another wording of the text (a translation), with its one "%d".
+std::string countdownText(int elapsedSeconds, std::string_view pattern);
 
 }  // namespace kavro

@@ -2,10 +2,12 @@
 // channel list.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
@@ -196,6 +198,33 @@ TEST_F(ArabicListDialogTest, RightClickMenuGreysEditAndDelOffTheRows) {
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Delete);
     EXPECT_EQ(cell(0, 1), "NTV");
+}
+
+// Where a cell's or box's text starts on screen, left or right, after mirroring.
+Qt::Alignment onScreen(const QWidget& widget, const QVariant& alignment) {
+    return QStyle::visualAlignment(widget.layoutDirection(), alignment.value<Qt::Alignment>()) &
+           (Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute);
+}
+
+// Arabic names start at the right whatever the interface's direction; the Latin column
+// starts where the interface's text does.
+TEST_F(ArabicListDialogTest, ArabicNamesStartAtTheRightInBothDirections) {
+    for (Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QApplication::setLayoutDirection(direction);
+        auto d = dialog();
+        const auto* arabic = d->findChild<QLineEdit*>(QStringLiteral("arabicName"));
+        const QAbstractItemModel& m = *view->model();
+        const auto alignment = [&](int column) {
+            return onScreen(*view, m.index(0, column).data(Qt::TextAlignmentRole));
+        };
+        EXPECT_EQ(onScreen(*arabic, QVariant::fromValue(arabic->alignment())), Qt::AlignRight)
+            << direction;
+        EXPECT_EQ(alignment(2), Qt::AlignRight) << direction;
+        EXPECT_EQ(onScreen(*view, m.headerData(2, Qt::Horizontal, Qt::TextAlignmentRole)),
+                  Qt::AlignRight);
+        EXPECT_EQ(alignment(1), direction == Qt::LeftToRight ? Qt::AlignLeft : Qt::AlignRight);
+    }
+    QApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 // Auto Arabisation is one step; the channel list follows the document both ways.

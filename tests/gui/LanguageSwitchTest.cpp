@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -21,8 +21,8 @@
 #include "database/ImageFile.h"
 #include "document/ChannelDocument.h"
 #include "editing/DemoDatabase.h"
-#include "gui/MainWindow.h"
 #include "editing/NameBox.h"
+#include "gui/MainWindow.h"
 #include "gui/app/CommandActions.h"
 #include "gui/app/CoreTexts.h"
 #include "gui/app/FileDialogs.h"
@@ -30,6 +30,7 @@
 #include "gui/app/LanguageSwitcher.h"
 #include "gui/app/StatusPanes.h"
 #include "gui/find/FindDialog.h"
+#include "gui/transfer/TransferDialog.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/DatabaseTree.h"
 #include "messages/StringIds.h"
@@ -272,6 +273,17 @@ TEST_F(LanguageSwitchTest, SwitchIsLiveAndEnglishComesBackWhole) {
         EXPECT_EQ(back[i], english[i]) << i << ": " << english[i].toStdString();
     EXPECT_EQ(find->layoutDirection(), Qt::LeftToRight);
     find->close();
+}
+
+// The transfer dialog's countdown is a core text filled with a number, in the chosen language.
+TEST_F(LanguageSwitchTest, TransferCountdownSpeaksTheInterfaceLanguage) {
+    start();
+    a().arabic->trigger();
+    TransferDialog dialog(TransferDialog::Mode::Upload, {}, window.get());
+    dialog.showCountdown(3);
+    QString expected = arabicText("StringTable", "Remainder : %d Sec.");
+    ASSERT_NE(expected, "Remainder : %d Sec.");
+    EXPECT_EQ(dialog.statusText(), expected.replace(QLatin1String("%d"), QLatin1String("17")));
 }
 
 // How many different Alt keys a menu's items answer to.

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -63,6 +66,36 @@ TEST(TransferDialog, PortsByNameOrPathAndCancelDuringARunOnlyAsks) {
     dialog.endRun(false);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(dialog.statusText().isEmpty());
+}
+
+// Coloured pixels of the bar (its chunk; the groove and frame are grey), in its left and
+// right halves.
+std::pair<int, int> chunkPixels(QProgressBar& bar) {
+    const QImage image = bar.grab().toImage();
+    std::pair<int, int> count{0, 0};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)).hsvSaturation() > 80)
+                ++(x < image.width() / 2 ? count.first : count.second);
+    return count;
+}
+
+// In a right-to-left dialog the bar fills from the right, and an empty bar shows no chunk at
+// all (not a sliver at its start, as if the transfer had begun).
+TEST(TransferDialog, RightToLeftBarIsEmptyAtNoughtAndFillsFromTheRight) {
+    TransferDialog dialog(TransferDialog::Mode::Download, {});
+    dialog.setLayoutDirection(Qt::RightToLeft);
+    dialog.show();
+    auto* bar = dialog.findChild<QProgressBar*>();
+    ASSERT_TRUE(bar);
+    dialog.showProgress(0);
+    EXPECT_EQ(chunkPixels(*bar), std::make_pair(0, 0));
+    dialog.showProgress(40);
+    const auto [left, right] = chunkPixels(*bar);
+    EXPECT_GT(right, 0);
+    EXPECT_EQ(left, 0);
+    dialog.showProgress(0);
+    EXPECT_EQ(chunkPixels(*bar), std::make_pair(0, 0));
 }
 
 }  // namespace

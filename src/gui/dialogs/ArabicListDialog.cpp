@@ -49,22 +49,25 @@ public:
                     return fromWindows1256(row.arabicName);
             }
         }
-        if (role == Qt::TextAlignmentRole)
-            return QVariant::fromValue(Qt::AlignVCenter |
-                                       (index.column() == 2 ? Qt::AlignRight : Qt::AlignLeft));
+        if (role == Qt::TextAlignmentRole) return columnAlignment(index.column());
         return {};
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal) return {};
         if (role == Qt::DisplayRole) return stringField(strings::ArabicListColumns, section);
-        if (role == Qt::TextAlignmentRole)
-            return QVariant::fromValue(Qt::AlignVCenter |
-                                       (section == 2 ? Qt::AlignRight : Qt::AlignLeft));
+        if (role == Qt::TextAlignmentRole) return columnAlignment(section);
         return {};
     }
 
 private:
+    // Arabic names start at the right in either interface direction; the other columns
+    // start where the interface's text does.
+    static QVariant columnAlignment(int column) {
+        return QVariant::fromValue(
+            Qt::AlignVCenter | (column == 2 ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft));
+    }
+
     const ArabicNameListModel& rows_;
 };
 
@@ -111,7 +114,8 @@ ArabicListDialog::ArabicListDialog(const ArabicNameListLocation& where, MessageS
 
     latin_ = nameBox("latinName", ArabicNameEntry::kLatinNameLimit, this);
     arabic_ = nameBox("arabicName", ArabicNameEntry::kArabicNameLimit, this);
-    arabic_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Absolute: in a right-to-left box a plain AlignRight means the left edge.
+    arabic_->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     arabic_->setLayoutDirection(Qt::RightToLeft);
     auto* fields = new QFormLayout;
     fields->addRow(tr("Latin Name :"), latin_);

@@ -14,6 +14,7 @@
 #include "gui/app/DisplayText.h"
 #include "gui/transfer/PortChoices.h"
 #include "link/TransferSession.h"
+#include "messages/StringIds.h"
 
 namespace kavro::gui {
 namespace {
@@ -164,12 +165,20 @@ void TransferDialog::endRun(bool succeeded) {
 
 void TransferDialog::showProgress(int percent) {
     const int shown = clampPercent(percent);
+    // An empty bar looks the same either way round, but some styles draw a sliver of a chunk
+    // at the start of an empty right-to-left bar, as if the transfer had begun.
+    if (shown == 0)
+        progress_->setLayoutDirection(Qt::LeftToRight);
+    else
+        progress_->unsetLayoutDirection();
     progress_->setValue(shown);
     percent_->setText(fromWindows1256(kavro::percentText(shown)));
 }
 
 void TransferDialog::showCountdown(int elapsedSeconds) {
-    status_->setText(fromWindows1256(countdownText(elapsedSeconds)));
+    // Filled in the interface language, like the protocol's other status texts.
+    status_->setText(fromWindows1256(
+        countdownText(elapsedSeconds, toWindows1256(stringText(strings::CallCountdown)))));
     countdownShown_ = true;
 }
 
