@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -29,10 +30,13 @@
 #include "gui/app/GuiMessageSink.h"
 #include "gui/app/LanguageSwitcher.h"
 #include "gui/app/StatusPanes.h"
+#include "gui/dialogs/GroupCandidateModel.h"
+#include "gui/dialogs/GroupDialog.h"
 #include "gui/find/FindDialog.h"
 #include "gui/transfer/TransferDialog.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/DatabaseTree.h"
+#include "gui/views/OwnDirectionDelegate.h"
 #include "messages/StringIds.h"
 
 namespace kavro::gui {
@@ -284,6 +288,19 @@ TEST_F(LanguageSwitchTest, TransferCountdownSpeaksTheInterfaceLanguage) {
     QString expected = arabicText("StringTable", "Remainder : %d Sec.");
     ASSERT_NE(expected, "Remainder : %d Sec.");
     EXPECT_EQ(dialog.statusText(), expected.replace(QLatin1String("%d"), QLatin1String("17")));
+}
+
+// The group dialog's column titles are core texts too; its cells read as the channel list's.
+TEST_F(LanguageSwitchTest, GroupDialogColumnsSpeakTheInterfaceLanguage) {
+    start();
+    a().arabic->trigger();
+    GroupDialog dialog(*GroupForm::forEdit(document.database(), 0), messages, window.get());
+    const QString titles = arabicText("StringTable", "Type\nOrder\nSatellites\nTP\nChannel\n");
+    ASSERT_FALSE(titles.startsWith(QLatin1String("Type")));
+    for (int c = 0; c < 5; ++c)
+        EXPECT_EQ(dialog.candidates()->headerData(c, Qt::Horizontal).toString(),
+                  titles.section(u'\n', c, c));
+    EXPECT_TRUE(qobject_cast<OwnDirectionDelegate*>(dialog.candidateView()->itemDelegate()));
 }
 
 // How many different Alt keys a menu's items answer to.

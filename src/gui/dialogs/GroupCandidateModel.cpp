@@ -34,7 +34,7 @@ GroupCandidateModel::GroupCandidateModel(GroupForm& form, QObject* parent)
     : QAbstractTableModel(parent), form_(form) {
     for (std::size_t i = 1; i < icons_.size(); ++i)
         icons_[i] = channelTypeIcon(static_cast<int>(i));
-    titles_ = fromWindows1256(GroupForm::kColumnTitles).split(u'\n', Qt::SkipEmptyParts);
+    titles_ = coreText(GroupForm::kColumnTitles).split(u'\n', Qt::SkipEmptyParts);
     shown_ = sortedRows();
 }
 

@@ -19,6 +19,7 @@
 #include "gui/dialogs/DialogControls.h"
 #include "gui/dialogs/GroupCandidateModel.h"
 #include "gui/views/ChannelListRows.h"
+#include "gui/views/OwnDirectionDelegate.h"
 
 namespace kavro::gui {
 
@@ -56,6 +57,8 @@ void GroupDialog::createControls() {
     view_ = new QTableView(this);
     view_->setObjectName(QStringLiteral("candidates"));
     view_->setModel(model_);
+    // "1. Nilesat 7.0W" and "10719 V 27500" read as in the channel list in either direction.
+    view_->setItemDelegate(new OwnDirectionDelegate(view_));
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
