@@ -1025,6 +1025,22 @@ Channel
         <source>&amp;Group</source>
         <translation>ال&amp;مجموعة</translation>
     </message>
+    <message>
+        <source>Select &amp;Crypted channals</source>
+        <translation>تحديد القنوات المش&amp;فرة</translation>
+    </message>
+    <message>
+        <source>Select Clear channals &amp;FTA</source>
+        <translation>تحديد القنوات المفت&amp;وحة</translation>
+    </message>
+    <message>
+        <source>Select the crypted channels of the list.</source>
+        <translation>تحديد القنوات المشفرة في القائمة.</translation>
+    </message>
+    <message>
+        <source>Select the free-to-air channels of the list.</source>
+        <translation>تحديد القنوات المفتوحة (غير المشفرة) في القائمة.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::gui::CommandActions</name>

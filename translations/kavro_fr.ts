@@ -1025,6 +1025,22 @@ Chaîne
         <source>&amp;Group</source>
         <translation>&amp;Groupe</translation>
     </message>
+    <message>
+        <source>Select &amp;Crypted channals</source>
+        <translation>Sélectionner les chaînes &amp;cryptées</translation>
+    </message>
+    <message>
+        <source>Select Clear channals &amp;FTA</source>
+        <translation>Sélectionner les chaînes en clair (&amp;FTA)</translation>
+    </message>
+    <message>
+        <source>Select the crypted channels of the list.</source>
+        <translation>Sélectionner les chaînes cryptées de la liste.</translation>
+    </message>
+    <message>
+        <source>Select the free-to-air channels of the list.</source>
+        <translation>Sélectionner les chaînes en clair de la liste.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::gui::CommandActions</name>

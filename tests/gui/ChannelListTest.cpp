@@ -6,6 +6,8 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
+#include <array>
 #include <memory>
 
 #include "DatabaseBuilder.h"
@@ -247,6 +249,36 @@ TEST_F(ChannelListTest, GroupMenuMarksMembersAndTogglesOnlyTheFirstSelectedChann
 
     list.showKey(TreeItemKey::group(0, 3));
     EXPECT_FALSE(list.createContextMenu(gamma));
+}
+
+// The menu selects every free-to-air or every crypted row of the list, sorted or not, ready
+// for one Del; a kind the list does not hold is greyed out.
+TEST_F(ChannelListTest, MenuSelectsTheCryptedOrTheFreeToAirRowsForOneDel) {
+    ChannelDatabase base = twoSatellites();
+    for (auto [s, t, k] : {std::array{0, 0, 1}, {0, 1, 0}, {1, 1, 1}})
+        base.satellites[s].transponders[t].channels[k].setCrypted(true);  // Beta, Gamma, Kappa
+    open(base, TreeItemKey::satellitesHeader());
+    list.channelModel()->sortByHeader(SidColumn);  // runs of kinds interleave differently
+    const auto pick = [&](const char* name) {
+        std::unique_ptr<QMenu> menu = list.createContextMenu({5, 5});
+        auto* action = menu->findChild<QAction*>(QLatin1String(name));
+        EXPECT_TRUE(action && action->isEnabled()) << name;
+        if (action) action->trigger();
+        std::vector<int> numbers;
+        for (const QModelIndex& index : list.selectionModel()->selectedRows())
+            numbers.push_back(list.channelModel()->rowAt(index.row()).ref.number);
+        std::sort(numbers.begin(), numbers.end());
+        return numbers;
+    };
+    EXPECT_EQ(pick("selectCrypted"), (std::vector<int>{1, 2, 7}));
+    EXPECT_EQ(pick("selectClear"), (std::vector<int>{0, 3, 4, 5, 6}));
+    sink.answer({MessageButton::Yes});
+    QTest::keyClick(&list, Qt::Key_Delete);
+    EXPECT_EQ(shownNumbers(), (std::vector<int>{1, 2, 7}));
+
+    open(base, TreeItemKey::transponder(1, 0));  // Eta and Theta, both clear
+    std::unique_ptr<QMenu> menu = list.createContextMenu({5, 5});
+    EXPECT_FALSE(menu->findChild<QAction*>(QStringLiteral("selectCrypted"))->isEnabled());
 }
 
 TEST_F(ChannelListTest, DraggedGroupRowsStoreTheDisplayedOrder) {

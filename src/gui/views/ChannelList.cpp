@@ -187,6 +187,35 @@ void ChannelList::toggleGroup(int g) {
     document_.push(new ToggleGroupMember(document_, std::size_t(g), ref));
 }
 
+void ChannelList::selectCryptedRows(bool crypted) {
+    const QItemSelection selection =
+        rowRuns([this, crypted](int r) { return model_->rowAt(r).crypted == crypted; });
+    if (selection.isEmpty()) {
+        clearSelection();
+        return;
+    }
+    const QModelIndex first = selection.first().topLeft();
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    scrollTo(first);
+}
+
+QItemSelection ChannelList::rowRuns(const std::function<bool(int row)>& take) const {
+    QItemSelection selection;
+    int runStart = -1;
+    const int rows = model_->rowCount();
+    for (int r = 0; r <= rows; ++r) {
+        const bool taken = r < rows && take(r);
+        if (taken && runStart < 0) runStart = r;
+        if (!taken && runStart >= 0) {
+            selection.select(model_->index(runStart, 0),
+                             model_->index(r - 1, ChannelColumnCount - 1));
+            runStart = -1;
+        }
+    }
+    return selection;
+}
+
 bool ChannelList::selectChannel(const ChannelPlace& place) {
     const int row = model_->rowOf(place);
     if (row < 0) return false;
@@ -217,31 +246,17 @@ void ChannelList::restoreView() {
         emit selectionInfoChanged();
         return;
     }
-    QItemSelection selection;
-    int runStart = -1;
-    const int rows = model_->rowCount();
-    for (int r = 0; r <= rows; ++r) {
-        bool selected = false;
-        if (r < rows) {
-            const std::size_t id = model_->rowAt(r).identity;
-            if (savedCurrent_ == id) {
-                selectionModel()->setCurrentIndex(model_->index(r, 0),
-                                                  QItemSelectionModel::NoUpdate);
-                savedCurrent_.reset();
-            }
-            auto it = savedSelection_.find(id);
-            if (it != savedSelection_.end() && it.value() > 0) {
-                --it.value();  // a member listed twice keeps as many selected rows as it had
-                selected = true;
-            }
+    const QItemSelection selection = rowRuns([this](int r) {
+        const std::size_t id = model_->rowAt(r).identity;
+        if (savedCurrent_ == id) {
+            selectionModel()->setCurrentIndex(model_->index(r, 0), QItemSelectionModel::NoUpdate);
+            savedCurrent_.reset();
         }
-        if (selected && runStart < 0) runStart = r;
-        if (!selected && runStart >= 0) {
-            selection.select(model_->index(runStart, 0),
-                             model_->index(r - 1, ChannelColumnCount - 1));
-            runStart = -1;
-        }
-    }
+        auto it = savedSelection_.find(id);
+        if (it == savedSelection_.end() || it.value() == 0) return false;
+        --it.value();  // a member listed twice keeps as many selected rows as it had
+        return true;
+    });
     selectionModel()->select(selection, QItemSelectionModel::Select);
     executeDelayedItemsLayout();
     verticalScrollBar()->setValue(savedScroll_);
@@ -256,6 +271,20 @@ std::unique_ptr<QMenu> ChannelList::createContextMenu(const QPoint& viewportPos)
     // has the focus) and routes them.
     for (QAction* action : {edit_.data(), add_.data(), del_.data(), selectAll_.data()})
         if (action) menu->addAction(action);
+    // Every free-to-air or every crypted channel at once, for one Del or one look.
+    for (const bool crypted : {false, true}) {
+        QAction* pick = menu->addAction(crypted ? tr("Select &Crypted channals")
+                                                : tr("Select Clear channals &FTA"));
+        pick->setObjectName(crypted ? QStringLiteral("selectCrypted")
+                                    : QStringLiteral("selectClear"));
+        pick->setStatusTip(crypted ? tr("Select the crypted channels of the list.")
+                                   : tr("Select the free-to-air channels of the list."));
+        const int rows = model_->rowCount();
+        bool any = false;
+        for (int r = 0; r < rows && !any; ++r) any = model_->rowAt(r).crypted == crypted;
+        pick->setEnabled(any);
+        connect(pick, &QAction::triggered, this, [this, crypted] { selectCryptedRows(crypted); });
+    }
     if (QAction* preferred = hit.isValid() ? edit_.data() : add_.data())
         menu->setDefaultAction(preferred);
     menu->addSeparator();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QHash>
+#include <QItemSelection>
 #include <QPointer>
 #include <QTableView>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -60,6 +62,8 @@ public slots:
     void deleteSelected();
     void selectAllRows();
     void toggleGroup(int g);
+    // Selects exactly the crypted rows, or exactly the free-to-air ones.
+    void selectCryptedRows(bool crypted);
     bool selectChannel(const kavro::ChannelPlace& place);
 
 signals:
@@ -75,6 +79,8 @@ protected:
 
 private:
     std::vector<int> selectedRowList() const;
+    // The whole-row runs of the rows `take` accepts, asked once per row in order.
+    QItemSelection rowRuns(const std::function<bool(int row)>& take) const;
     void selectOnly(int row);
     void rememberView();
     void restoreView();

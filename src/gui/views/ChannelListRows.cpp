@@ -90,6 +90,7 @@ void setChannelCells(ChannelListRow& row, const ChannelRecord& channel, int show
     row.identity = qHashBits(channel.bytes.data(), channel.bytes.size());
     row.icon = kavro::channelTypeIcon(channel);
     row.arabic = hasArabicName(channel);
+    row.crypted = channel.crypted();
     row.channel = numberedLabel(shownNumber, 4, displayName(channel));
     row.pids = {channel.videoPid(), channel.audioPid(),    channel.pcrPid(), channel.serviceId(),
                 channel.pmtPid(),   channel.teletextPid(), channel.ac3Pid()};

@@ -52,6 +52,7 @@ struct ChannelListRow {
     int shownNumber = 0;  // the number in the Channal cell: number + 1, or the row position
     int icon = 0;
     bool arabic = false;
+    bool crypted = false;
     bool updated = false;  // rewritten since the last fill or sort
     std::uint32_t background = kFirstRunColour;
     QString channel;
