@@ -9,6 +9,7 @@
 #include "gui/MainWindow.h"
 #include "gui/app/LanguageSwitcher.h"
 #include "gui/dialogs/ParametersDialog.h"
+#include "gui/screenshots/ChannelMenuScreenshot.h"
 #include "gui/screenshots/DialogScreenshots.h"
 #include "gui/views/ChannelList.h"
 #include "gui/views/DatabaseTree.h"
@@ -27,12 +28,14 @@ inline bool saveLanguageScreenshots(MainWindow& window, QSettings& profile, cons
     for (int language : {LanguageSwitcher::Arabic, LanguageSwitcher::French}) {
         switcher.select(language);
         if (switcher.loaded() != language) return false;
-        const QString suffix = language == LanguageSwitcher::Arabic ? QStringLiteral("ar")
-                                                                    : QStringLiteral("fr");
+        const QString suffix =
+            language == LanguageSwitcher::Arabic ? QStringLiteral("ar") : QStringLiteral("fr");
         window.tree()->expandAll();
         window.tree()->selectKey(TreeItemKey::transponder(0, 3));
         window.channelList()->selectRow(2);
         ok &= save(window, out, QStringLiteral("main-window-%1.png").arg(suffix));
+        ok &= saveChannelMenuScreenshot(*window.channelList(), out,
+                                        QStringLiteral("channel-menu-%1.png").arg(suffix), save);
         // The satellite dialog: its lists (LNB, DiSEqC, positioner) are translated too.
         SatelliteDialog dialog(SatelliteForm::forEdit(0, db.satellites[0]), messages, &window);
         ok &= saveDialogPicture(dialog, out, QStringLiteral("satellite-edit-%1.png").arg(suffix),

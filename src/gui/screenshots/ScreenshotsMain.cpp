@@ -13,6 +13,7 @@
 #include "gui/app/FileDialogs.h"
 #include "gui/app/GuiMessageSink.h"
 #include "gui/app/Icons.h"
+#include "gui/screenshots/ChannelMenuScreenshot.h"
 #include "gui/screenshots/DialogScreenshots.h"
 #include "gui/screenshots/FindScreenshot.h"
 #include "gui/screenshots/LanguageScreenshots.h"
@@ -71,6 +72,8 @@ int main(int argc, char** argv) {
     window.tree()->selectKey(kavro::TreeItemKey::transponder(0, 3));
     window.channelList()->selectRow(2);
     ok &= save(window, out, QStringLiteral("main-window.png"));
+    ok &= kavro::gui::saveChannelMenuScreenshot(*window.channelList(), out,
+                                                QStringLiteral("channel-menu.png"), save);
 
     // Every channel, coloured by satellite.
     window.tree()->collapseAll();
