@@ -199,6 +199,9 @@ TEST_F(MainWindowTest, StatusPanesShowTheListSelection) {
     EXPECT_EQ(window.statusPanes()->selectionText(), QStringLiteral(" Sel (3,7) "));
     EXPECT_EQ(window.statusPanes()->countText(),
               QStringLiteral(" Tot: 5/%1 ").arg(list->rowCountShown()));
+    // The clock pane: day first, 24-hour time.
+    window.statusPanes()->setClock([] { return QDateTime(QDate(2025, 3, 4), QTime(7, 5, 59)); });
+    EXPECT_EQ(window.statusPanes()->clockText(), QStringLiteral(" 04/03/2025 - 07:05 "));
 }
 
 TEST_F(MainWindowTest, ReadAgainThatFailsKeepsTheWork) {

@@ -44,8 +44,13 @@ void StatusPanes::retranslate() {
     showSelection(span_, selected_, total_);
 }
 
+void StatusPanes::setClock(std::function<QDateTime()> now) {
+    now_ = std::move(now);
+    refreshClock();
+}
+
 void StatusPanes::refreshClock() {
-    clock_->setText(QDateTime::currentDateTime().toString(QStringLiteral(" dd/MM/yyyy - HH:mm ")));
+    clock_->setText(now_().toString(QStringLiteral(" dd/MM/yyyy - HH:mm ")));
 }
 
 }  // namespace kavro::gui

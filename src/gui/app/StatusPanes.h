@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QLabel>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -27,6 +29,10 @@ public:
     // Shows the same selection again in the interface language.
     void retranslate();
 
+    // Where the clock pane takes the time from (the PC's clock unless told otherwise), for
+    // pictures that do not change from run to run.
+    void setClock(std::function<QDateTime()> now);
+
 public slots:
     void refreshClock();
 
@@ -40,6 +46,7 @@ private:
     int selected_ = 0;
     int total_ = 0;
     QTimer timer_;
+    std::function<QDateTime()> now_ = [] { return QDateTime::currentDateTime(); };
 };
 
 }  // namespace kavro::gui

@@ -13,6 +13,7 @@
 #include "gui/app/FileDialogs.h"
 #include "gui/app/GuiMessageSink.h"
 #include "gui/app/Icons.h"
+#include "gui/app/StatusPanes.h"
 #include "gui/screenshots/ChannelMenuScreenshot.h"
 #include "gui/screenshots/DialogScreenshots.h"
 #include "gui/screenshots/FindScreenshot.h"
@@ -62,6 +63,8 @@ int main(int argc, char** argv) {
     NoFileDialogs dialogs;
     kavro::gui::MainWindow window(document, dialogs, profile);
     window.resize(1000, 620);
+    // A fixed time in the clock pane, so the pictures only change when the window does.
+    window.statusPanes()->setClock([] { return QDateTime(QDate(2025, 3, 14), QTime(20, 30)); });
     window.show();
     if (!window.openFile(QString::fromLocal8Bit(argv[1]))) return 1;
 
