@@ -108,6 +108,13 @@ void ChannelDocument::clearReceivedFromReceiver() {
     emit receivedChanged(false);
 }
 
+void ChannelDocument::retranslateHistory() {
+    // The stack hands out its commands as const; their names are all that changes here.
+    for (int i = 0; i < undo_.count(); ++i)
+        if (auto* command = dynamic_cast<const DocumentCommand*>(undo_.command(i)))
+            const_cast<DocumentCommand*>(command)->retranslate();
+}
+
 bool ChannelDocument::push(DocumentCommand* command) {
     lastRunApplied_ = false;
     undo_.push(command);

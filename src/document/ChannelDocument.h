@@ -64,6 +64,9 @@ public:
     // changed nothing (a stale position, or refused with a message); it is not kept then.
     bool push(DocumentCommand* command);
 
+    // Names every step of the history again in the interface language (after a switch).
+    void retranslateHistory();
+
     // For DocumentCommand only: the database to change, and the announcement of the change.
     ChannelDatabase& databaseForCommand() { return db_; }
     void announce(const DocumentChange& change);

@@ -1,13 +1,19 @@
 #include "document/DocumentCommand.h"
 
+#include <QCoreApplication>
+
 #include "document/ChannelDocument.h"
 #include "document/SaveRenumbering.h"
 
 namespace kavro {
 
-DocumentCommand::DocumentCommand(ChannelDocument& document, const QString& text)
-    : document_(document) {
-    setText(text);
+DocumentCommand::DocumentCommand(ChannelDocument& document, const char* text)
+    : document_(document), sourceText_(text) {
+    retranslate();
+}
+
+void DocumentCommand::retranslate() {
+    setText(QCoreApplication::translate("DocumentCommand", sourceText_));
 }
 
 void DocumentCommand::redo() {

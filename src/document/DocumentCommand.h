@@ -37,8 +37,12 @@ public:
     // before the command is redone, so the command meets the database it was made for.
     void appendSaveBefore(std::shared_ptr<const SaveRenumbering> renumbering);
 
+    // The step's name (as the Edit menu shows it) again in the interface language.
+    void retranslate();
+
 protected:
-    DocumentCommand(ChannelDocument& document, const QString& text);
+    // `text`: the step's name in English, marked with QT_TRANSLATE_NOOP("DocumentCommand", ...).
+    DocumentCommand(ChannelDocument& document, const char* text);
 
     // Makes the change; returns what changed, or nothing when nothing could be changed.
     virtual std::optional<DocumentChange> apply(ChannelDatabase& db) = 0;
@@ -48,6 +52,7 @@ protected:
 
 private:
     ChannelDocument& document_;
+    const char* sourceText_;
     bool applied_ = false;
     bool everApplied_ = false;
 

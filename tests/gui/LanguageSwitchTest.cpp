@@ -303,6 +303,19 @@ TEST_F(LanguageSwitchTest, GroupDialogColumnsSpeakTheInterfaceLanguage) {
     EXPECT_TRUE(qobject_cast<OwnDirectionDelegate*>(dialog.candidateView()->itemDelegate()));
 }
 
+// The Undo item names the last step in the language chosen now, not the one it was made in.
+TEST_F(LanguageSwitchTest, UndoNamesItsStepInTheCurrentLanguage) {
+    start();
+    a().removeData->trigger();
+    ASSERT_EQ(a().undo->text(), QStringLiteral("&Undo Remove Data"));
+    a().arabic->trigger();
+    const QString step = arabicText("DocumentCommand", "Remove Data");
+    ASSERT_NE(step, QStringLiteral("Remove Data"));
+    EXPECT_EQ(a().undo->text(), arabicText("kavro::gui::CommandActions", "&Undo %1").arg(step));
+    a().english->trigger();
+    EXPECT_EQ(a().undo->text(), QStringLiteral("&Undo Remove Data"));
+}
+
 // How many different Alt keys a menu's items answer to.
 int distinctAccessKeys(const QWidget* menu) {
     std::set<QString> keys;

@@ -9,7 +9,7 @@ namespace kavro {
 
 AddChannel::AddChannel(ChannelDocument& document, std::size_t s, std::size_t t,
                        const ChannelRecord& channel)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Add channel")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Add channel")),
       document_(document),
       s_(s),
       t_(t),

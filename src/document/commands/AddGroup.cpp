@@ -10,7 +10,7 @@
 namespace kavro {
 
 AddGroup::AddGroup(ChannelDocument& document, const GroupRecord& group)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Add group")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Add group")),
       document_(document),
       group_(group) {}
 

@@ -8,7 +8,7 @@
 namespace kavro {
 
 AddSatellite::AddSatellite(ChannelDocument& document, const SatelliteRecord& satellite)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Add satellite")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Add satellite")),
       document_(document),
       satellite_(satellite) {}
 

@@ -9,7 +9,7 @@ namespace kavro {
 
 AddTransponder::AddTransponder(ChannelDocument& document, std::size_t s,
                                const TransponderRecord& transponder)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Add transponder")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Add transponder")),
       document_(document),
       s_(s),
       transponder_(transponder) {}

@@ -8,7 +8,7 @@
 namespace kavro {
 
 AutoArabize::AutoArabize(ChannelDocument& document, ArabicNameList list)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Auto Arabisation")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Auto Arabisation")),
       list_(std::move(list)) {}
 
 std::optional<DocumentChange> AutoArabize::apply(ChannelDatabase& db) {

@@ -10,8 +10,7 @@
 namespace kavro {
 
 DeleteGroup::DeleteGroup(ChannelDocument& document, std::size_t g)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Delete group")),
-      g_(g) {}
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Delete group")), g_(g) {}
 
 std::optional<DocumentChange> DeleteGroup::apply(ChannelDatabase& db) {
     if (!deleteGroup(db, g_)) return std::nullopt;

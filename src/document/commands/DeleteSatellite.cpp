@@ -8,8 +8,7 @@
 namespace kavro {
 
 DeleteSatellite::DeleteSatellite(ChannelDocument& document, std::size_t s)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Delete satellite")),
-      s_(s) {}
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Delete satellite")), s_(s) {}
 
 std::optional<DocumentChange> DeleteSatellite::apply(ChannelDatabase& db) {
     if (s_ >= db.satellites.size()) return std::nullopt;

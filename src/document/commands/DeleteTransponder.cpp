@@ -7,8 +7,7 @@
 namespace kavro {
 
 DeleteTransponder::DeleteTransponder(ChannelDocument& document, std::size_t s, std::size_t t)
-    : DocumentCommand(document,
-                      QCoreApplication::translate("DocumentCommand", "Delete transponder")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Delete transponder")),
       s_(s),
       t_(t) {}
 

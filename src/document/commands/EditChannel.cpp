@@ -6,7 +6,7 @@ namespace kavro {
 
 EditChannel::EditChannel(ChannelDocument& document, ChannelPlace place,
                          const ChannelRecord& channel)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Edit channel")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Edit channel")),
       place_(place),
       other_(channel.bytes) {}
 

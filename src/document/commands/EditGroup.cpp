@@ -10,7 +10,7 @@
 namespace kavro {
 
 EditGroup::EditGroup(ChannelDocument& document, std::size_t g, const GroupRecord& group)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Edit group")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Edit group")),
       document_(document),
       g_(g),
       group_(group) {}

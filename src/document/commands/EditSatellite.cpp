@@ -8,7 +8,7 @@ namespace kavro {
 
 EditSatellite::EditSatellite(ChannelDocument& document, std::size_t s,
                              const SatelliteRecord& satellite)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Edit satellite")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Edit satellite")),
       s_(s),
       other_(satellite.bytes) {}
 

@@ -7,8 +7,7 @@ namespace kavro {
 EditSettings::EditSettings(ChannelDocument& document,
                            const std::array<std::uint8_t, image::kSettingsSize>& settings,
                            const std::array<std::uint16_t, image::kMaxGroups>& startupChannels)
-    : DocumentCommand(document,
-                      QCoreApplication::translate("DocumentCommand", "Change receiver settings")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Change receiver settings")),
       settings_(settings),
       startupChannels_(startupChannels) {}
 

@@ -6,7 +6,7 @@ namespace kavro {
 
 EditTransponder::EditTransponder(ChannelDocument& document, std::size_t s, std::size_t t,
                                  const TransponderRecord& transponder)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Edit transponder")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Edit transponder")),
       s_(s),
       t_(t),
       other_(transponder) {

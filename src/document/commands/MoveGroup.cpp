@@ -10,7 +10,7 @@
 namespace kavro {
 
 MoveGroup::MoveGroup(ChannelDocument& document, std::size_t dragged, std::size_t target)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Move group")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Move group")),
       dragged_(dragged),
       target_(target) {}
 

@@ -9,7 +9,7 @@
 namespace kavro {
 
 MoveSatellite::MoveSatellite(ChannelDocument& document, std::size_t dragged, std::size_t target)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Move satellite")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Move satellite")),
       dragged_(dragged),
       target_(target) {}
 

@@ -10,7 +10,7 @@ namespace kavro {
 
 MoveTransponder::MoveTransponder(ChannelDocument& document, std::size_t s, std::size_t dragged,
                                  std::size_t target)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Move transponder")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Move transponder")),
       s_(s),
       dragged_(dragged),
       target_(target) {}

@@ -9,7 +9,7 @@
 namespace kavro {
 
 RemoveCBand::RemoveCBand(ChannelDocument& document)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Remove C Band")) {}
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Remove C Band")) {}
 
 std::optional<DocumentChange> RemoveCBand::apply(ChannelDatabase& db) {
     removed_.clear();

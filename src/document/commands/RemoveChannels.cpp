@@ -9,10 +9,9 @@
 namespace kavro {
 
 RemoveChannels::RemoveChannels(ChannelDocument& document, const std::vector<ChannelRef>& rows)
-    : DocumentCommand(document,
-                      rows.size() == 1
-                          ? QCoreApplication::translate("DocumentCommand", "Delete channel")
-                          : QCoreApplication::translate("DocumentCommand", "Delete channels")),
+    : DocumentCommand(document, rows.size() == 1
+                                    ? QT_TRANSLATE_NOOP("DocumentCommand", "Delete channel")
+                                    : QT_TRANSLATE_NOOP("DocumentCommand", "Delete channels")),
       rows_(rows) {}
 
 std::optional<DocumentChange> RemoveChannels::apply(ChannelDatabase& db) {

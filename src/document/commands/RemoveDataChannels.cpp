@@ -7,7 +7,7 @@
 namespace kavro {
 
 RemoveDataChannels::RemoveDataChannels(ChannelDocument& document)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Remove Data")) {}
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Remove Data")) {}
 
 std::optional<DocumentChange> RemoveDataChannels::apply(ChannelDatabase& db) {
     before_.clear();

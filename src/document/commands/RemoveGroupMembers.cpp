@@ -11,8 +11,7 @@ namespace kavro {
 
 RemoveGroupMembers::RemoveGroupMembers(ChannelDocument& document, std::size_t g,
                                        const std::vector<std::uint16_t>& numbers)
-    : DocumentCommand(document,
-                      QCoreApplication::translate("DocumentCommand", "Remove from group")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Remove from group")),
       g_(g),
       numbers_(numbers) {}
 

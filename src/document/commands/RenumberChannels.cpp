@@ -7,7 +7,7 @@
 namespace kavro {
 
 RenumberChannels::RenumberChannels(ChannelDocument& document)
-    : DocumentCommand(document, QCoreApplication::translate("DocumentCommand", "Sort")) {}
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Sort")) {}
 
 std::optional<DocumentChange> RenumberChannels::apply(ChannelDatabase& db) {
     numbersBefore_.clear();

@@ -11,8 +11,7 @@ namespace kavro {
 
 ReorderGroupMembers::ReorderGroupMembers(ChannelDocument& document, std::size_t g,
                                          const std::vector<std::size_t>& order)
-    : DocumentCommand(document,
-                      QCoreApplication::translate("DocumentCommand", "Reorder group members")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Reorder group members")),
       g_(g),
       order_(order) {}
 

@@ -11,8 +11,7 @@ namespace kavro {
 
 ToggleGroupMember::ToggleGroupMember(ChannelDocument& document, std::size_t g,
                                      const ChannelRef& channel)
-    : DocumentCommand(document,
-                      QCoreApplication::translate("DocumentCommand", "Change group membership")),
+    : DocumentCommand(document, QT_TRANSLATE_NOOP("DocumentCommand", "Change group membership")),
       document_(document),
       g_(g),
       channel_(channel) {}

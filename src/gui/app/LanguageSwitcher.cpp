@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "document/ChannelDocument.h"
 #include "gui/MainWindow.h"
 #include "gui/app/CommandActions.h"
 #include "gui/app/DisplayText.h"
@@ -154,6 +155,7 @@ void LanguageSwitcher::retranslateWindow() {
     if (!window_) return;
     MainWindow& window = *window_;
     CommandActions& a = *window.actions();
+    window.document().retranslateHistory();  // before the Undo and Redo items take its names
     a.retranslate();
     const QList<QAction*> menus = window.menuBar()->actions();
     for (qsizetype i = 0; i < menus.size() && i < qsizetype(std::size(kMenuTitles)); ++i)
