@@ -19,12 +19,6 @@
 namespace kavro::gui {
 namespace {
 
-class NoFileDialogs : public FileDialogs {
-public:
-    QString openFileName(QWidget*, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&) override { return {}; }
-};
-
 void BM_LanguageSwitchFullCapacity(benchmark::State& state) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Full.ird"));
@@ -47,8 +41,8 @@ void BM_LanguageSwitchFullCapacity(benchmark::State& state) {
     for (auto _ : state) {
         switcher.select(next);
         QApplication::processEvents();  // the mirrored layout is applied and painted
-        next = next == LanguageSwitcher::Arabic ? LanguageSwitcher::French
-                                                : LanguageSwitcher::Arabic;
+        next =
+            next == LanguageSwitcher::Arabic ? LanguageSwitcher::French : LanguageSwitcher::Arabic;
     }
     switcher.select(LanguageSwitcher::English);
 }

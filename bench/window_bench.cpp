@@ -14,21 +14,15 @@
 #include "OffscreenBenchmarkMain.h"
 #include "database/ImageFile.h"
 #include "document/ChannelDocument.h"
+#include "document/commands/DeleteSatellite.h"
 #include "editing/DemoDatabase.h"
 #include "gui/MainWindow.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/views/ChannelList.h"
-#include "document/commands/DeleteSatellite.h"
 #include "gui/views/DatabaseTree.h"
 
 namespace kavro::gui {
 namespace {
-
-class NoFileDialogs : public FileDialogs {
-public:
-    QString openFileName(QWidget*, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&) override { return {}; }
-};
 
 QTemporaryDir& folder() {
     static QTemporaryDir dir;

@@ -26,12 +26,6 @@
 namespace kavro::gui {
 namespace {
 
-class NoFileDialogs : public FileDialogs {  // nothing here opens or saves a file
-public:
-    QString openFileName(QWidget*, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&) override { return {}; }
-};
-
 // "news" is in five names: far down Nile's first transponder (the list has to scroll to it), on
 // Nile's second in capitals, twice on Badr's first, and on Badr's second, the last transponder
 // of the last satellite, which also holds an Arabic-coded name.

@@ -44,12 +44,6 @@ namespace {
 
 using L = LanguageSwitcher;
 
-class NoFileDialogs : public FileDialogs {
-public:
-    QString openFileName(QWidget*, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&) override { return {}; }
-};
-
 QString arabicText(const char* context, const char* english) {
     QTranslator translator;
     EXPECT_TRUE(translator.load(QDir(L::defaultDirectory()).filePath(L::fileName(L::Arabic))));

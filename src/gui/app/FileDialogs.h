@@ -17,6 +17,13 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& proposal) = 0;
 };
 
+// Cancels every dialog: for pictures, benchmarks and tests where nothing opens or saves a file.
+class NoFileDialogs : public FileDialogs {
+public:
+    QString openFileName(QWidget*, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&) override { return {}; }
+};
+
 class QtFileDialogs : public FileDialogs {
 public:
     QString openFileName(QWidget* parent, const QString& proposal) override;

@@ -25,13 +25,6 @@
 
 namespace {
 
-// Nothing asks for a file while pictures are taken.
-class NoFileDialogs : public kavro::gui::FileDialogs {
-public:
-    QString openFileName(QWidget*, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&) override { return {}; }
-};
-
 bool save(QWidget& widget, const QDir& dir, const QString& name) {
     QApplication::processEvents();
     const QString path = dir.filePath(name);
@@ -60,7 +53,7 @@ int main(int argc, char** argv) {
     QSettings profile(profileDir.filePath(QStringLiteral("profile.ini")), QSettings::IniFormat);
     kavro::gui::GuiMessageSink messages;
     kavro::ChannelDocument document(messages);
-    NoFileDialogs dialogs;
+    kavro::gui::NoFileDialogs dialogs;
     kavro::gui::MainWindow window(document, dialogs, profile);
     window.resize(1000, 620);
     // A fixed time in the clock pane, so the pictures only change when the window does.

@@ -188,8 +188,7 @@ void ChannelList::toggleGroup(int g) {
 }
 
 void ChannelList::selectCryptedRows(bool crypted) {
-    const QItemSelection selection =
-        rowRuns([this, crypted](int r) { return model_->rowAt(r).crypted == crypted; });
+    const QItemSelection selection = cryptedRuns(crypted);
     if (selection.isEmpty()) {
         clearSelection();
         return;
@@ -198,6 +197,10 @@ void ChannelList::selectCryptedRows(bool crypted) {
     selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     scrollTo(first);
+}
+
+QItemSelection ChannelList::cryptedRuns(bool crypted) const {
+    return rowRuns([this, crypted](int r) { return model_->rowAt(r).crypted == crypted; });
 }
 
 QItemSelection ChannelList::rowRuns(const std::function<bool(int row)>& take) const {
@@ -279,10 +282,7 @@ std::unique_ptr<QMenu> ChannelList::createContextMenu(const QPoint& viewportPos)
                                     : QStringLiteral("selectClear"));
         pick->setStatusTip(crypted ? tr("Select the crypted channels of the list.")
                                    : tr("Select the free-to-air channels of the list."));
-        const int rows = model_->rowCount();
-        bool any = false;
-        for (int r = 0; r < rows && !any; ++r) any = model_->rowAt(r).crypted == crypted;
-        pick->setEnabled(any);
+        pick->setEnabled(!cryptedRuns(crypted).isEmpty());
         connect(pick, &QAction::triggered, this, [this, crypted] { selectCryptedRows(crypted); });
     }
     if (QAction* preferred = hit.isValid() ? edit_.data() : add_.data())

@@ -81,6 +81,8 @@ private:
     std::vector<int> selectedRowList() const;
     // The whole-row runs of the rows `take` accepts, asked once per row in order.
     QItemSelection rowRuns(const std::function<bool(int row)>& take) const;
+    // The runs of crypted rows, or of free-to-air ones.
+    QItemSelection cryptedRuns(bool crypted) const;
     void selectOnly(int row);
     void rememberView();
     void restoreView();
