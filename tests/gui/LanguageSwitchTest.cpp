@@ -131,20 +131,6 @@ TEST_F(LanguageSwitchTest, ButtonCyclesThroughArabicAndFrenchAndStoresEachChoice
     EXPECT_TRUE(a().arabic->isEnabled());
 }
 
-TEST_F(LanguageSwitchTest, ChoosingTheCurrentLanguageWritesNothing) {
-    start();
-    a().english->trigger();
-    EXPECT_FALSE(stored().isValid());
-    EXPECT_TRUE(a().english->isChecked());
-
-    a().french->trigger();
-    profile.remove(QStringLiteral("Settings/Language"));
-    a().french->trigger();
-    EXPECT_FALSE(stored().isValid());
-    EXPECT_TRUE(a().french->isChecked());  // a click on the checked item leaves it checked
-    EXPECT_EQ(switcher->current(), L::French);
-}
-
 TEST_F(LanguageSwitchTest, ArabicSavedStartsRightToLeftAndMessageBoxesFollow) {
     start(1);
     EXPECT_EQ(switcher->current(), L::Arabic);
@@ -273,36 +259,29 @@ TEST_F(LanguageSwitchTest, SwitchIsLiveAndEnglishComesBackWhole) {
     find->close();
 }
 
-// The transfer dialog's countdown is a core text filled with a number, in the chosen language.
-TEST_F(LanguageSwitchTest, TransferCountdownSpeaksTheInterfaceLanguage) {
-    start();
-    a().arabic->trigger();
-    TransferDialog dialog(TransferDialog::Mode::Upload, {}, window.get());
-    dialog.showCountdown(3);
-    QString expected = arabicText("StringTable", "Remainder : %d Sec.");
-    ASSERT_NE(expected, "Remainder : %d Sec.");
-    EXPECT_EQ(dialog.statusText(), expected.replace(QLatin1String("%d"), QLatin1String("17")));
-}
-
-// The group dialog's column titles are core texts too; its cells read as the channel list's.
-TEST_F(LanguageSwitchTest, GroupDialogColumnsSpeakTheInterfaceLanguage) {
-    start();
-    a().arabic->trigger();
-    GroupDialog dialog(*GroupForm::forEdit(document.database(), 0), messages, window.get());
-    const QString titles = arabicText("StringTable", "Type\nOrder\nSatellites\nTP\nChannel\n");
-    ASSERT_FALSE(titles.startsWith(QLatin1String("Type")));
-    for (int c = 0; c < 5; ++c)
-        EXPECT_EQ(dialog.candidates()->headerData(c, Qt::Horizontal).toString(),
-                  titles.section(u'\n', c, c));
-    EXPECT_TRUE(qobject_cast<OwnDirectionDelegate*>(dialog.candidateView()->itemDelegate()));
-}
-
-// The Undo item names the last step in the language chosen now, not the one it was made in.
-TEST_F(LanguageSwitchTest, UndoNamesItsStepInTheCurrentLanguage) {
+// Texts made outside the menus follow a switch too: the transfer countdown (a core text filled
+// with a number), the group dialog's column titles (core texts; its cells read as the channel
+// list's), and the Undo item's name of the last step, made before the switch.
+TEST_F(LanguageSwitchTest, CountdownGroupColumnsAndUndoStepSpeakTheChosenLanguage) {
     start();
     a().removeData->trigger();
     ASSERT_EQ(a().undo->text(), QStringLiteral("&Undo Remove Data"));
     a().arabic->trigger();
+
+    TransferDialog transfer(TransferDialog::Mode::Upload, {}, window.get());
+    transfer.showCountdown(3);
+    QString countdown = arabicText("StringTable", "Remainder : %d Sec.");
+    ASSERT_NE(countdown, "Remainder : %d Sec.");
+    EXPECT_EQ(transfer.statusText(), countdown.replace(QLatin1String("%d"), QLatin1String("17")));
+
+    GroupDialog group(*GroupForm::forEdit(document.database(), 0), messages, window.get());
+    const QString titles = arabicText("StringTable", "Type\nOrder\nSatellites\nTP\nChannel\n");
+    ASSERT_FALSE(titles.startsWith(QLatin1String("Type")));
+    for (int c = 0; c < 5; ++c)
+        EXPECT_EQ(group.candidates()->headerData(c, Qt::Horizontal).toString(),
+                  titles.section(u'\n', c, c));
+    EXPECT_TRUE(qobject_cast<OwnDirectionDelegate*>(group.candidateView()->itemDelegate()));
+
     const QString step = arabicText("DocumentCommand", "Remove Data");
     ASSERT_NE(step, QStringLiteral("Remove Data"));
     EXPECT_EQ(a().undo->text(), arabicText("kavro::gui::CommandActions", "&Undo %1").arg(step));
